@@ -1,0 +1,13 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+// The GUI tests drive real widgets; the offscreen platform needs no display. gtest discovery runs
+// this binary outside ctest's environment, so the platform is chosen here, before QApplication.
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
