@@ -1,1 +1,238 @@
-// placeholder
+#include "Table.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+
+#include "Artwork.h"
+#include "CardPlace.h"
+#include "ShowCentredModal.h"
+#include "Texts.h"
+#include "Twips.h"
+#include "WinningHands.h"
+
+namespace vantorel {
+
+namespace {
+
+// The table's layout in twips (Left, Top, Width, Height), as it was designed.
+constexpr QSize ClientArea = TwipsSize(11190, 6330);
+constexpr int CardLeft = 840, CardTop = 960, CardWidth = 1695, CardHeight = 3015;
+constexpr int HoldLeft = 1320, HoldTop = 4200, HoldWidth = 615, HoldHeight = 495;
+constexpr int PlaceStep = 1920;
+constexpr QRect ScoreLabelRect = TwipsRect(8520, 240, 1215, 255);
+constexpr QRect ScoreValueRect = TwipsRect(9840, 120, 1215, 285);
+constexpr QRect BetDownRect = TwipsRect(9600, 5280, 255, 255);
+constexpr QRect BetValueRect = TwipsRect(9840, 5280, 975, 285);
+constexpr QRect BetUpRect = TwipsRect(10800, 5280, 255, 255);
+constexpr QRect PlaceBetRect = TwipsRect(9600, 5640, 1455, 375);
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+Table::Table(TableServices services, const QString& appPath)
+    : engine_(data_, EngineServices{*this, *this, services.delayer, services.sound, services.random}),
+      logic_(data_, engine_, *this) {
+    setObjectName("Table");
+    BuildControls();
+    BuildMenus();
+    SetTabOrder();
+    // The frame is resizable, but nothing moves with it: the table keeps its designed layout.
+    resize(ClientArea.width(), ClientArea.height() + menuBar()->sizeHint().height());
+    Form_Load(appPath);
+}
+
+Table::~Table() = default;
+
+void Table::BuildControls() {
+    auto* client = new QWidget(this);
+    client->setObjectName("Client");
+    client->setMinimumSize(ClientArea);
+    setCentralWidget(client);
+
+    for (int place = 1; place <= Places; ++place) {
+        const int step = PlaceStep * (place - 1);
+        Cardimg[place] = new CardPlace(client);
+        Cardimg[place]->setObjectName(QString("Cardimg_%1").arg(place));
+        Cardimg[place]->setGeometry(TwipsRect(CardLeft + step, CardTop, CardWidth, CardHeight));
+
+        HC_[place] = new QPushButton("H/C", client);
+        HC_[place]->setObjectName(QString("HC_%1").arg(place));
+        HC_[place]->setGeometry(TwipsRect(HoldLeft + step, HoldTop, HoldWidth, HoldHeight));
+        connect(HC_[place], &QPushButton::clicked, this, [this, place] { logic_.HC_Click(place); });
+    }
+
+    Score_Label = new QLabel("Score...", client);
+    Score_Label->setObjectName("Score_Label");
+    Score_Label->setGeometry(ScoreLabelRect);
+    Score_Label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    Score_Value = new QLineEdit(client);
+    Score_Value->setObjectName("Score_Value");
+    Score_Value->setGeometry(ScoreValueRect);
+    Score_Value->setReadOnly(true);
+
+    Bet_Down = new QPushButton("<", client);
+    Bet_Down->setObjectName("Bet_Down");
+    Bet_Down->setGeometry(BetDownRect);
+    connect(Bet_Down, &QPushButton::clicked, this, [this] { logic_.Bet_Down_Click(); });
+
+    Bet_Value = new QLineEdit(client);
+    Bet_Value->setObjectName("Bet_Value");
+    Bet_Value->setGeometry(BetValueRect);
+    Bet_Value->setAlignment(Qt::AlignRight);
+    // textChanged is emitted inside setText as well as for typing, and not for the same text:
+    // every writer of the stake box runs its change handler, nested, as the game expects.
+    connect(Bet_Value, &QLineEdit::textChanged, this, [this] { logic_.Bet_Value_Change(); });
+
+    Bet_Up = new QPushButton(">", client);
+    Bet_Up->setObjectName("Bet_Up");
+    Bet_Up->setGeometry(BetUpRect);
+    connect(Bet_Up, &QPushButton::clicked, this, [this] { logic_.Bet_Up_Click(); });
+
+    Place_Bet = new QPushButton("Place Bet", client);
+    Place_Bet->setObjectName("Place_Bet");
+    Place_Bet->setGeometry(PlaceBetRect);
+    connect(Place_Bet, &QPushButton::clicked, this, [this] { logic_.Place_Bet_Click(); });
+
+    for (QPushButton* button : {HC_[1], HC_[2], HC_[3], HC_[4], HC_[5], Bet_Down, Bet_Up, Place_Bet}) {
+        button->setAutoDefault(false);
+    }
+}
+
+void Table::BuildMenus() {
+    const auto item = [this](QMenu* menu, const char* caption, const char* name) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(name);
+        return action;
+    };
+    const auto separator = [](QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(name); };
+    const auto toggle = [&item, this](QMenu* menu, const char* caption, const char* name, Option option) {
+        QAction* action = item(menu, caption, name);
+        action->setCheckable(true);
+        action->setChecked(true);
+        options_[option] = action;
+    };
+
+    QMenu* game = menuBar()->addMenu("Game");
+    game->setObjectName("Menus_Game");
+    item(game, "New Game", "Menus_Game_New");
+    separator(game, "s0");
+    Menus_Game_ViewStats = item(game, "View Statistics", "Menus_Game_ViewStats");
+    separator(game, "s1");
+    connect(item(game, "Exit", "Menus_Game_Exit"), &QAction::triggered, this, [this] { Menus_Game_Exit_Click(); });
+
+    QMenu* options = menuBar()->addMenu("Options");
+    options->setObjectName("Menus_Options");
+    toggle(options, "Sound", "Menus_Options_Sound", Option::Sound);
+    toggle(options, "Quick Play", "Menus_Options_QPlay", Option::QuickPlay);
+    toggle(options, "View Stats after Game", "Menus_Options_StatAfterGame", Option::StatAfterGame);
+    toggle(options, "Limit maximum bet", "menus_options_limit", Option::Limit);
+    item(options, "Deck Colour", "Menus_Options_Deck");
+    separator(options, "s4");
+    item(options, "Save Settings", "Menus_Options_Save");
+
+    // Kept from the table's development and never shown.
+    QMenu* debug = menuBar()->addMenu("Debug");
+    debug->setObjectName("Menus_Debug");
+    item(debug, "Cycle Cards", "Menus_Debug_Cycle");
+    item(debug, "Check Back Coliour", "Menus_debug_check");
+    item(debug, "Build a Winning Hand", "Menus_Debug_BuildWin");
+    item(debug, "Check Win Logic", "Menus_Debug_WinLogic");
+    debug->menuAction()->setVisible(false);
+    debug->menuAction()->setEnabled(false);
+
+    QMenu* help = menuBar()->addMenu("Help");
+    help->setObjectName("Menus_Help");
+    item(help, "Rules", "Menu_Help_Rules")->setEnabled(false);
+    item(help, "Winning Hands", "Menus_Help_Hands");
+    separator(help, "s3");
+    item(help, "About Vantorel", "Menus_Help_About");
+}
+
+void Table::SetTabOrder() {
+    QWidget* const order[] = {HC_[1], HC_[5], HC_[4], HC_[3], HC_[2], Bet_Value,
+                              Score_Value, Place_Bet, Bet_Down, Bet_Up};
+    for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+    Score_Label->setFocusPolicy(Qt::NoFocus);
+}
+
+void Table::Form_Load(const QString& appPath) {
+    QCoreApplication::setApplicationName(text::Title);
+    CentreOnScreen();
+    setWindowTitle(QCoreApplication::applicationName());
+    setWindowIcon(art::WindowIcon());
+    logic_.Form_Load(appPath.toStdString());
+    // The options file is read last, once start-up has set every default it may override.
+    Place_Bet->setFocus();
+}
+
+void Table::CentreOnScreen() {
+    const QScreen* screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    const QRectF area = screen->geometry();
+    const QSizeF outer = frameGeometry().size();
+    move(QPointF(area.left() + (area.width() - outer.width()) / 2,
+                 area.top() + (area.height() - outer.height()) / 2)
+             .toPoint());
+}
+
+void Table::Menus_Game_Exit_Click() { close(); }
+
+void Table::closeEvent(QCloseEvent* event) {
+    // A round waiting inside its show unwinds at once; the program ends when the window is gone.
+    logic_.Closing();
+    event->accept();
+}
+
+QWidget* Table::Widget(Control control) const {
+    switch (control) {
+        case Control::Place_Bet: return Place_Bet;
+        case Control::Score_Value: return Score_Value;
+        case Control::Bet_Value: return Bet_Value;
+        case Control::Bet_Up: return Bet_Up;
+        case Control::Bet_Down: return Bet_Down;
+        default: return HC_.at(static_cast<std::size_t>(static_cast<int>(control) - static_cast<int>(Control::HC_1) + 1));
+    }
+}
+
+QAction* Table::OptionAction(Option option) const { return options_.at(option); }
+
+void Table::ShowPicture(int place, int picture) { Cardimg.at(static_cast<std::size_t>(place))->SetPicture(picture); }
+
+void Table::SetCaption(Control control, const std::string& caption) {
+    if (auto* button = qobject_cast<QPushButton*>(Widget(control))) button->setText(Q(caption));
+}
+
+void Table::SetText(Control control, const std::string& text) {
+    if (auto* box = qobject_cast<QLineEdit*>(Widget(control))) box->setText(Q(text));
+}
+
+std::string Table::Text(Control control) const {
+    if (const auto* box = qobject_cast<const QLineEdit*>(Widget(control))) return box->text().toStdString();
+    return {};
+}
+
+void Table::SetEnabled(Control control, bool enabled) { Widget(control)->setEnabled(enabled); }
+
+void Table::Refresh(Control control) { Widget(control)->repaint(); }
+
+void Table::SetViewStatsEnabled(bool enabled) { Menus_Game_ViewStats->setEnabled(enabled); }
+
+bool Table::Checked(Option option) const { return OptionAction(option)->isChecked(); }
+
+void Table::SetChecked(Option option, bool checked) { OptionAction(option)->setChecked(checked); }
+
+void Table::ShowStatistics() {
+    WinningHands window(data_, this);
+    ShowCentredModal(window, *this);
+}
+
+}  // namespace vantorel

@@ -1,0 +1,64 @@
+// Draws the table as a player sees it and writes it to a PNG:
+//   table_screenshot <file.png> [startup|holding]
+// "holding" deals a fixed hand and holds a pair, as in the middle of a round.
+#include <QApplication>
+#include <QPixmap>
+#include <cstdio>
+#include <cstring>
+
+#include "Random.h"
+#include "Table.h"
+
+namespace {
+
+// Plays back the numbers that deal a chosen hand.
+class Script final : public vantorel::RandomSource {
+public:
+    float Next() override { return numbers_[next_++ % numbers_.size()]; }
+    void Reseed() override {}
+    void Queue(int card) {
+        numbers_.push_back((static_cast<float>(vantorel::SuitOf(card) - 1) + 0.5f) / 4.0f);
+        numbers_.push_back((static_cast<float>(vantorel::RankOf(card) - 1) + 0.5f) / 13.0f);
+    }
+
+private:
+    std::vector<float> numbers_{0.6f};
+    std::size_t next_ = 0;
+};
+
+class NoWait final : public vantorel::Delayer {
+public:
+    void Delay(double) override {}
+    void Interrupt() override {}
+};
+
+class Silence final : public vantorel::SoundPlayer {
+public:
+    void Play(const std::string&, vantorel::SoundMode) override {}
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s <file.png> [startup|holding]\n", argv[0]);
+        return 2;
+    }
+    QApplication app(argc, argv);
+    NoWait delayer;
+    Silence sound;
+    Script random;
+    vantorel::Table table(vantorel::TableServices{delayer, sound, random}, QCoreApplication::applicationDirPath());
+    table.show();
+    if (argc > 2 && std::strcmp(argv[2], "holding") == 0) {
+        table.Data().CardIndex.Fill();
+        table.findChild<QWidget*>("Place_Bet")->metaObject();
+        for (int card : {24, 50, 19, 37, 45}) random.Queue(card);
+        QMetaObject::invokeMethod(table.findChild<QObject*>("Place_Bet"), "click");  // New Game
+        QMetaObject::invokeMethod(table.findChild<QObject*>("Place_Bet"), "click");  // Deal
+        QMetaObject::invokeMethod(table.findChild<QObject*>("HC_1"), "click");
+        QMetaObject::invokeMethod(table.findChild<QObject*>("HC_2"), "click");
+    }
+    QApplication::processEvents();
+    return table.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+}
