@@ -1,6 +1,8 @@
 #include "Integer.h"
 
+#include <array>
 #include <cmath>
+#include <cstdio>
 
 namespace vantorel {
 
@@ -21,7 +23,9 @@ Integer ToInteger(double v) {
 }
 
 std::string NumberText(long long v) {
-    return v < 0 ? std::to_string(v) : " " + std::to_string(v);
+    std::array<char, 32> buffer{};
+    const int length = std::snprintf(buffer.data(), buffer.size(), v < 0 ? "%lld" : " %lld", v);
+    return std::string(buffer.data(), static_cast<std::size_t>(length));
 }
 
 }  // namespace vantorel

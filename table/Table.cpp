@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 
@@ -123,9 +124,10 @@ void Table::BuildMenus() {
 
     QMenu* game = menuBar()->addMenu("Game");
     game->setObjectName("Menus_Game");
-    item(game, "New Game", "Menus_Game_New");
+    connect(item(game, "New Game", "Menus_Game_New"), &QAction::triggered, this, [this] { Menus_Game_New_Click(); });
     separator(game, "s0");
     Menus_Game_ViewStats = item(game, "View Statistics", "Menus_Game_ViewStats");
+    connect(Menus_Game_ViewStats, &QAction::triggered, this, [this] { OpenWinningHands(FlagFalse); });
     separator(game, "s1");
     connect(item(game, "Exit", "Menus_Game_Exit"), &QAction::triggered, this, [this] { Menus_Game_Exit_Click(); });
 
@@ -152,7 +154,8 @@ void Table::BuildMenus() {
     QMenu* help = menuBar()->addMenu("Help");
     help->setObjectName("Menus_Help");
     item(help, "Rules", "Menu_Help_Rules")->setEnabled(false);
-    item(help, "Winning Hands", "Menus_Help_Hands");
+    connect(item(help, "Winning Hands", "Menus_Help_Hands"), &QAction::triggered, this,
+            [this] { OpenWinningHands(FlagTrue); });
     separator(help, "s3");
     item(help, "About Vantorel", "Menus_Help_About");
 }
@@ -182,6 +185,24 @@ void Table::CentreOnScreen() {
     move(QPointF(area.left() + (area.width() - outer.width()) / 2,
                  area.top() + (area.height() - outer.height()) / 2)
              .toPoint());
+}
+
+void Table::Menus_Game_New_Click() {
+    if (IsSet(data_.GameInProgress)) {
+        // The blanks centre the question under the warning, as the box has always shown it.
+        const QString prompt = QString("Starting a new game now will clear your current score.") + "\r\n\r\n" +
+                               QString(28, ' ') + "Are you sure?";
+        const auto answer = QMessageBox::warning(this, text::Title, prompt, QMessageBox::Yes | QMessageBox::No,
+                                                 QMessageBox::Yes);
+        if (answer != QMessageBox::Yes) return;
+    }
+    logic_.StartNewGame();
+}
+
+void Table::OpenWinningHands(Flag payTable) {
+    data_.ShowPayTable = payTable;
+    WinningHands window(data_, this);
+    ShowCentredModal(window, *this);
 }
 
 void Table::Menus_Game_Exit_Click() { close(); }
@@ -230,9 +251,6 @@ bool Table::Checked(Option option) const { return OptionAction(option)->isChecke
 
 void Table::SetChecked(Option option, bool checked) { OptionAction(option)->setChecked(checked); }
 
-void Table::ShowStatistics() {
-    WinningHands window(data_, this);
-    ShowCentredModal(window, *this);
-}
+void Table::ShowStatistics() { OpenWinningHands(FlagFalse); }
 
 }  // namespace vantorel

@@ -61,7 +61,10 @@ private:
     void SetTabOrder();
     void Form_Load(const QString& appPath);
     void CentreOnScreen();
+    void Menus_Game_New_Click();
     void Menus_Game_Exit_Click();
+    // Opens the pay table (True) or the statistics (False), centred and modal.
+    void OpenWinningHands(Flag payTable);
     QWidget* Widget(Control control) const;
     QAction* OptionAction(Option option) const;
 

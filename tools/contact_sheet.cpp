@@ -18,7 +18,7 @@ namespace {
 constexpr int Columns = 13;
 constexpr int Gap = 10;
 const QSize TableCardSize(113, 201);
-constexpr int ExtrasHeight = 170;
+constexpr int ExtrasHeight = 215;
 constexpr int CursorZoom = 4;
 const QColor SheetFelt(20, 100, 60);
 
@@ -35,9 +35,9 @@ int main(int argc, char** argv) {
 
     const int rows = (vantorel::PictureCount + Columns - 1) / Columns;
     const QSize cell = TableCardSize + QSize(Gap, Gap);
-    QImage sheet(QSize(Columns * cell.width() + Gap, rows * cell.height() + Gap + ExtrasHeight) *
-                     ratio,
-                 QImage::Format_ARGB32_Premultiplied);
+    QImage sheet(
+        QSize(Columns * cell.width() + Gap, rows * cell.height() + Gap + ExtrasHeight) * ratio,
+        QImage::Format_ARGB32_Premultiplied);
     sheet.setDevicePixelRatio(ratio);
     sheet.fill(SheetFelt);
     QPainter painter(&sheet);

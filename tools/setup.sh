@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Sets up a fresh Debian 12 machine for Vantorel, builds it, and then either starts the game
+# ("play") or runs every test, once plainly and once under AddressSanitizer and
+# UndefinedBehaviorSanitizer ("test").
+set -euo pipefail
+
+mode="${1:-play}"
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+jobs="$(nproc)"
+
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libsdl2-mixer-dev
+          libgtest-dev libgmock-dev libbenchmark-dev)
+
+install_missing() {
+    local missing=()
+    for package in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return
+    local sudo=()
+    [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+    "${sudo[@]}" apt-get update
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+build() {  # build <folder> [cmake options...]
+    local folder="$1"
+    shift
+    cmake -S "$root" -B "$root/$folder" -G Ninja "$@"
+    cmake --build "$root/$folder" -j "$jobs"
+}
+
+install_missing
+case "$mode" in
+    play)
+        build build -DCMAKE_BUILD_TYPE=Release
+        exec "$root/build/bin/vantorel"
+        ;;
+    test)
+        build build -DVANTOREL_WERROR=ON
+        (cd "$root/build" && ctest --output-on-failure -j "$jobs")
+        build build-asan -DVANTOREL_WERROR=ON -DVANTOREL_SANITIZE=ON -DVANTOREL_BENCH=OFF
+        (cd "$root/build-asan" && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+            ctest --output-on-failure -j "$jobs")
+        ;;
+    *)
+        echo "usage: $0 [play|test]" >&2
+        exit 2
+        ;;
+esac
