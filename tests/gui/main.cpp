@@ -8,6 +8,8 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("SDL_AUDIODRIVER", "dummy");
     QApplication app(argc, argv);
+    // Tests close main windows; that must not end every event loop of the later tests.
+    QApplication::setQuitOnLastWindowClosed(false);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
