@@ -9,21 +9,11 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include "NullServices.h"
 #include "Random.h"
 #include "Table.h"
 
 namespace {
-
-class NoWait final : public vantorel::Delayer {
-public:
-    void Delay(double) override {}
-    void Interrupt() override {}
-};
-
-class Silence final : public vantorel::SoundPlayer {
-public:
-    void Play(const std::string&, vantorel::SoundMode) override {}
-};
 
 // Ends the loop when the watched widget (a card place, the last thing drawn) has been painted.
 class FirstPaint final : public QObject {
@@ -43,8 +33,8 @@ private:
 };
 
 void BM_TableToFirstFrame(benchmark::State& state) {
-    NoWait delayer;
-    Silence sound;
+    vantorel::NoDelay delayer;
+    vantorel::NoSound sound;
     vantorel::ClockRandom random;
     for (auto _ : state) {
         QEventLoop loop;

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "NullServices.h"
 #include "Random.h"
 #include "Table.h"
 
@@ -26,17 +27,6 @@ private:
     std::size_t next_ = 0;
 };
 
-class NoWait final : public vantorel::Delayer {
-public:
-    void Delay(double) override {}
-    void Interrupt() override {}
-};
-
-class Silence final : public vantorel::SoundPlayer {
-public:
-    void Play(const std::string&, vantorel::SoundMode) override {}
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -45,14 +35,12 @@ int main(int argc, char** argv) {
         return 2;
     }
     QApplication app(argc, argv);
-    NoWait delayer;
-    Silence sound;
+    vantorel::NoDelay delayer;
+    vantorel::NoSound sound;
     Script random;
     vantorel::Table table(vantorel::TableServices{delayer, sound, random}, QCoreApplication::applicationDirPath());
     table.show();
     if (argc > 2 && std::strcmp(argv[2], "holding") == 0) {
-        table.Data().CardIndex.Fill();
-        table.findChild<QWidget*>("Place_Bet")->metaObject();
         for (int card : {24, 50, 19, 37, 45}) random.Queue(card);
         QMetaObject::invokeMethod(table.findChild<QObject*>("Place_Bet"), "click");  // New Game
         QMetaObject::invokeMethod(table.findChild<QObject*>("Place_Bet"), "click");  // Deal

@@ -11,6 +11,7 @@
 
 #include "Cards.h"
 #include "GameData.h"
+#include "AllHands.h"
 #include "HandEvaluation.h"
 #include "Integer.h"
 #include "PayTable.h"
@@ -154,41 +155,27 @@ TEST(HandEvaluationTest, EveryHandOfFiveDifferentCardsIsJudgedAndMarkedAsAPlayer
     long long wrong = 0;
     std::vector<std::string> firstWrong;
 
-    PerPlace<CardNumber> hand{};
-    for (int a = 1; a <= CardCount; ++a) {
-        hand[1] = static_cast<CardNumber>(a);
-        for (int b = a + 1; b <= CardCount; ++b) {
-            hand[2] = static_cast<CardNumber>(b);
-            for (int c = b + 1; c <= CardCount; ++c) {
-                hand[3] = static_cast<CardNumber>(c);
-                for (int d = c + 1; d <= CardCount; ++d) {
-                    hand[4] = static_cast<CardNumber>(d);
-                    for (int e = d + 1; e <= CardCount; ++e) {
-                        hand[5] = static_cast<CardNumber>(e);
-                        PerPlace<Flag> winCard{};
-                        const Evaluation got = EvaluateHand(hand, index, TestBet, winCard);
-                        const Judgement want = ReadLikeAPlayer(hand);
-                        ++hands;
-                        ++perCode[static_cast<int>(got.Code)];
+    ForEachHand([&](const PerPlace<CardNumber>& hand) {
+        PerPlace<Flag> winCard{};
+        const Evaluation got = EvaluateHand(hand, index, TestBet, winCard);
+        const Judgement want = ReadLikeAPlayer(hand);
+        ++hands;
+        ++perCode[static_cast<int>(got.Code)];
 
-                        const bool wins = want.code != HandCode::None;
-                        const int multiplier = PayTable[static_cast<int>(want.code)].multiplier;
-                        const bool right = got.Code == want.code && got.Found == wins &&
-                                           got.Win == TestBet * multiplier && winCard == want.marks;
-                        if (!right) {
-                            ++wrong;
-                            if (firstWrong.size() < 5) {
-                                firstWrong.push_back(HandText(hand) + ": code " +
-                                                     std::to_string(static_cast<int>(got.Code)) +
-                                                     ", want " +
-                                                     std::to_string(static_cast<int>(want.code)));
-                            }
-                        }
-                    }
-                }
+        const bool wins = want.code != HandCode::None;
+        const int multiplier = PayTable[static_cast<int>(want.code)].multiplier;
+        const bool right = got.Code == want.code && got.Found == wins &&
+                           got.Win == TestBet * multiplier && winCard == want.marks;
+        if (!right) {
+            ++wrong;
+            if (firstWrong.size() < 5) {
+                firstWrong.push_back(HandText(hand) + ": code " +
+                                     std::to_string(static_cast<int>(got.Code)) +
+                                     ", want " +
+                                     std::to_string(static_cast<int>(want.code)));
             }
         }
-    }
+    });
 
     EXPECT_EQ(2'598'960, hands);
     const std::array<long long, HandCodeCount + 1> expectedPerCode{
