@@ -2,9 +2,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include "AllHands.h"
 #include "Cards.h"
 #include "GameData.h"
-#include "AllHands.h"
 #include "HandEvaluation.h"
 
 namespace vantorel {

@@ -33,7 +33,7 @@ double ProcessCpuSeconds() {
 
 // The real waits, each timed from the moment the engine asks for it.
 class TimedDelayer final : public vantorel::Delayer {
-public:
+  public:
     void Delay(double Seconds) override {
         using Clock = std::chrono::steady_clock;
         const Clock::time_point start = Clock::now();
@@ -45,7 +45,7 @@ public:
 
     std::vector<double> lateMs;
 
-private:
+  private:
     vantorel::QtDelayer real_;
 };
 
@@ -55,7 +55,8 @@ void RevealFiveCards(benchmark::State& state) {
     TimedDelayer delayer;
     vantorel::NoSound sound;
     vantorel::ClockRandom random;
-    vantorel::Table table(vantorel::TableServices{delayer, sound, random}, QCoreApplication::applicationDirPath());
+    vantorel::Table table(vantorel::TableServices{delayer, sound, random},
+                          QCoreApplication::applicationDirPath());
     table.show();
     auto* placeBet = table.findChild<QPushButton*>("Place_Bet");
     std::vector<double>& lateMs = delayer.lateMs;

@@ -17,7 +17,7 @@ namespace {
 
 // Ends the loop when the watched widget (a card place, the last thing drawn) has been painted.
 class FirstPaint final : public QObject {
-public:
+  public:
     explicit FirstPaint(QEventLoop& loop) : loop_(loop) {}
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
@@ -28,7 +28,7 @@ public:
     }
     bool painted_ = false;
 
-private:
+  private:
     QEventLoop& loop_;
 };
 
@@ -39,7 +39,8 @@ void BM_TableToFirstFrame(benchmark::State& state) {
     for (auto _ : state) {
         QEventLoop loop;
         FirstPaint watcher(loop);
-        vantorel::Table table(vantorel::TableServices{delayer, sound, random}, QCoreApplication::applicationDirPath());
+        vantorel::Table table(vantorel::TableServices{delayer, sound, random},
+                              QCoreApplication::applicationDirPath());
         QWidget* lastCard = table.findChild<QWidget*>("Cardimg_5");
         lastCard->installEventFilter(&watcher);
         table.show();
@@ -55,8 +56,14 @@ void BM_TableToFirstFrame(benchmark::State& state) {
     state.counters["peak_rss_MiB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 // The first window of a run also draws every picture it shows; later ones find them cached.
-BENCHMARK(BM_TableToFirstFrame)->Name("TableToFirstFrame/cold")->Unit(benchmark::kMillisecond)->Iterations(1);
-BENCHMARK(BM_TableToFirstFrame)->Name("TableToFirstFrame/warm")->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_TableToFirstFrame)
+    ->Name("TableToFirstFrame/cold")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
+BENCHMARK(BM_TableToFirstFrame)
+    ->Name("TableToFirstFrame/warm")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);
 
 }  // namespace
 

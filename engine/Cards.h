@@ -27,17 +27,21 @@ inline constexpr int BlueBackPicture = 54;
 inline constexpr int WinPicture = 55;
 inline constexpr int PictureCount = 55;
 
-constexpr int RankOf(int card) { return (card - 1) % RankCount + 1; }
-constexpr int SuitOf(int card) { return (card - 1) / RankCount + 1; }
+constexpr int RankOf(int card) {
+    return (card - 1) % RankCount + 1;
+}
+constexpr int SuitOf(int card) {
+    return (card - 1) / RankCount + 1;
+}
 
 // The only road from a suit and a rank to a card number. Row 0 and column 0 are unused and 0.
 class CardIndexTable {
-public:
+  public:
     // Fills the table suit by suit, rank by rank, as start-up does once.
     void Fill();
     CardNumber operator()(int suit, int rank) const { return table_.at(suit).at(rank); }
 
-private:
+  private:
     std::array<std::array<CardNumber, RankCount + 1>, SuitCount + 1> table_{};
 };
 

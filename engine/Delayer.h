@@ -5,7 +5,7 @@ namespace vantorel {
 // The engine's waits. A wait keeps the program's window events flowing, so the menus stay live
 // while cards turn and wins are counted up.
 class Delayer {
-public:
+  public:
     virtual ~Delayer() = default;
     // Returns when Seconds have passed by a monotonic clock, processing window events meanwhile.
     // Zero or less returns at once without processing anything.

@@ -19,7 +19,9 @@ constexpr Integer StartingScore = 100;
 
 Engine::Engine(GameData& data, EngineServices services) : data_(data), services_(services) {}
 
-void Engine::ComputeMaxBet() { data_.MaxBet = ToInteger(static_cast<double>(data_.Score) / 10.0); }
+void Engine::ComputeMaxBet() {
+    data_.MaxBet = ToInteger(static_cast<double>(data_.Score) / 10.0);
+}
 
 void Engine::NewGame() {
     TableControls& table = services_.table;
@@ -81,8 +83,8 @@ void Engine::UpdateControls() {
             break;
     }
 
-    for (Control control : {Control::Score_Value, Control::Bet_Value, Control::Bet_Up, Control::Bet_Down,
-                            Control::Place_Bet}) {
+    for (Control control : {Control::Score_Value, Control::Bet_Value, Control::Bet_Up,
+                            Control::Bet_Down, Control::Place_Bet}) {
         table.Refresh(control);
     }
     for (int place = 1; place <= Places; ++place) table.Refresh(HC(place));
@@ -93,7 +95,8 @@ void Engine::ShowGameOverHand() {
     services_.random.Reseed();
     const double u = services_.random.Next();
     const int suit = 1 + static_cast<int>(std::floor(4.0 * u));
-    constexpr std::array<int, Places> ranks{Rank::Ace, Rank::King, Rank::Queen, Rank::Jack, Rank::Ten};
+    constexpr std::array<int, Places> ranks{Rank::Ace, Rank::King, Rank::Queen, Rank::Jack,
+                                            Rank::Ten};
     for (int place = 1; place <= Places; ++place) {
         table.ShowPicture(place, data_.CardIndex(suit, ranks[place - 1]));
     }
@@ -134,7 +137,9 @@ void Engine::PlayRound(int Stage) {
             Draw();
         }
     } catch (const RoundAbandoned&) {
-        // Whatever abandoned the round has already set the table for what comes next.
+        // Whatever abandoned the round has already set the table for what comes next. Only the
+        // winning marks of a payout cut short are left over; they belong to no later hand.
+        data_.WinCard.fill(FlagFalse);
     }
     roundUnderWay_ = false;
     abandoned_ = false;

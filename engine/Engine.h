@@ -22,7 +22,7 @@ struct EngineServices {
 // The game's operations on the shared state and the main window's controls: a new game, the
 // deal and the draw of a round with their show, the payout, and the control states.
 class Engine {
-public:
+  public:
     Engine(GameData& data, EngineServices services);
 
     // MaxBet from Score: a tenth, rounded half to even.
@@ -50,7 +50,7 @@ public:
     void AbandonRound();
     bool RoundUnderWay() const { return roundUnderWay_; }
 
-private:
+  private:
     void Deal();
     void Draw();
     void EndGame();

@@ -17,8 +17,12 @@ using Flag = std::int16_t;
 inline constexpr Flag FlagTrue = -1;
 inline constexpr Flag FlagFalse = 0;
 
-constexpr Flag ToFlag(bool b) { return b ? FlagTrue : FlagFalse; }
-constexpr bool IsSet(Flag f) { return f != 0; }
+constexpr Flag ToFlag(bool b) {
+    return b ? FlagTrue : FlagFalse;
+}
+constexpr bool IsSet(Flag f) {
+    return f != 0;
+}
 
 inline constexpr long long IntegerMin = std::numeric_limits<Integer>::min();
 inline constexpr long long IntegerMax = std::numeric_limits<Integer>::max();
@@ -29,9 +33,15 @@ constexpr Integer Saturate(long long v) {
     return static_cast<Integer>(v);
 }
 
-constexpr Integer SatAdd(long long a, long long b) { return Saturate(a + b); }
-constexpr Integer SatSub(long long a, long long b) { return Saturate(a - b); }
-constexpr Integer SatMul(long long a, long long b) { return Saturate(a * b); }
+constexpr Integer SatAdd(long long a, long long b) {
+    return Saturate(a + b);
+}
+constexpr Integer SatSub(long long a, long long b) {
+    return Saturate(a - b);
+}
+constexpr Integer SatMul(long long a, long long b) {
+    return Saturate(a * b);
+}
 
 // Rounds half to even ("banker's rounding"): 0.5 -> 0, 1.5 -> 2, 2.5 -> 2, -1.5 -> -2.
 double RoundHalfEven(double v);

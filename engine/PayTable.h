@@ -45,9 +45,13 @@ inline constexpr std::array<PayLine, HandCodeCount + 1> PayTable{{
     {HandCode::Royal, 1000, "Royal Flush"},
 }};
 
-constexpr int Multiplier(HandCode code) { return PayTable[static_cast<int>(code)].multiplier; }
+constexpr int Multiplier(HandCode code) {
+    return PayTable[static_cast<int>(code)].multiplier;
+}
 
 // Bet x multiplier, formed wide and clamped: a Royal Flush at a stake of 33 would pass 32767.
-constexpr Integer WinFor(HandCode code, Integer bet) { return SatMul(bet, Multiplier(code)); }
+constexpr Integer WinFor(HandCode code, Integer bet) {
+    return SatMul(bet, Multiplier(code));
+}
 
 }  // namespace vantorel

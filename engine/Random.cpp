@@ -5,9 +5,13 @@
 
 namespace vantorel {
 
-ClockRandom::ClockRandom() { Reseed(); }
+ClockRandom::ClockRandom() {
+    Reseed();
+}
 
-float ClockRandom::Next() { return UnitFromBits(static_cast<std::uint32_t>(engine_())); }
+float ClockRandom::Next() {
+    return UnitFromBits(static_cast<std::uint32_t>(engine_()));
+}
 
 void ClockRandom::Reseed() {
     const auto now = std::chrono::system_clock::now().time_since_epoch();

@@ -9,7 +9,7 @@ namespace vantorel {
 
 // One stream of uniform single-precision numbers u with 0 <= u < 1 for the whole program.
 class RandomSource {
-public:
+  public:
     virtual ~RandomSource() = default;
     virtual float Next() = 0;
     // Reseeds from the clock (the time of day); no seed is ever stored.
@@ -23,12 +23,12 @@ constexpr float UnitFromBits(std::uint32_t word) {
 }
 
 class ClockRandom final : public RandomSource {
-public:
+  public:
     ClockRandom();
     float Next() override;
     void Reseed() override;
 
-private:
+  private:
     std::mt19937 engine_;
 };
 

@@ -24,7 +24,8 @@ void Engine::Deal() {
     data_.HandStats[GameData::HandsPlayed] = SatAdd(data_.HandStats[GameData::HandsPlayed], 1);
     table.SetText(Control::Score_Value, NumberText(data_.Score));
     UpdateControls();
-    for (Control control : {Control::Place_Bet, Control::Bet_Up, Control::Bet_Down, Control::Bet_Value}) {
+    for (Control control :
+         {Control::Place_Bet, Control::Bet_Up, Control::Bet_Down, Control::Bet_Value}) {
         table.SetEnabled(control, false);
         table.Refresh(control);
     }

@@ -11,7 +11,7 @@ enum class SoundMode {
 
 // Plays a wave file. Failure of any kind (no device, no file, a bad file) is silent.
 class SoundPlayer {
-public:
+  public:
     virtual ~SoundPlayer() = default;
     virtual void Play(const std::string& path, SoundMode mode) = 0;
 };

@@ -5,9 +5,22 @@
 namespace vantorel {
 
 // The controls of the main window that the game works on, named as on the window.
-enum class Control { Place_Bet, Score_Value, Bet_Value, Bet_Up, Bet_Down, HC_1, HC_2, HC_3, HC_4, HC_5 };
+enum class Control {
+    Place_Bet,
+    Score_Value,
+    Bet_Value,
+    Bet_Up,
+    Bet_Down,
+    HC_1,
+    HC_2,
+    HC_3,
+    HC_4,
+    HC_5
+};
 
-constexpr Control HC(int place) { return static_cast<Control>(static_cast<int>(Control::HC_1) + place - 1); }
+constexpr Control HC(int place) {
+    return static_cast<Control>(static_cast<int>(Control::HC_1) + place - 1);
+}
 
 // The four ticked items of the Options menu. Their check marks are the options themselves.
 enum class Option { Sound, QuickPlay, StatAfterGame, Limit };
@@ -15,7 +28,7 @@ enum class Option { Sound, QuickPlay, StatAfterGame, Limit };
 // Everything the game does to the main window goes through these operations, so the game runs
 // and is tested without a window.
 class TableControls {
-public:
+  public:
     virtual ~TableControls() = default;
 
     // Card place 1..5 shows picture 1..55 of the card pictures. Painted at the next event pass.
@@ -37,7 +50,7 @@ public:
 
 // Opens the statistics window centred over the table, modally; returns when it has closed.
 class StatisticsWindow {
-public:
+  public:
     virtual ~StatisticsWindow() = default;
     virtual void ShowStatistics() = 0;
 };

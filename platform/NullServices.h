@@ -10,13 +10,13 @@ namespace vantorel {
 // Time that never passes and sound that is never heard: for drawing pictures of the table and
 // measuring it, where the show's pacing would only be in the way.
 class NoDelay final : public Delayer {
-public:
+  public:
     void Delay(double) override {}
     void Interrupt() override {}
 };
 
 class NoSound final : public SoundPlayer {
-public:
+  public:
     void Play(const std::string&, SoundMode) override {}
 };
 

@@ -6,7 +6,9 @@
 
 namespace vantorel {
 
-CardPlace::CardPlace(QWidget* parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent, false); }
+CardPlace::CardPlace(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+}
 
 void CardPlace::SetPicture(int picture) {
     if (picture == picture_) return;

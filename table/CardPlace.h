@@ -9,17 +9,17 @@ namespace vantorel {
 class CardPlace final : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit CardPlace(QWidget* parent);
 
     // 0 shows nothing. The new picture is painted at the next pass of the event loop.
     void SetPicture(int picture);
     int Picture() const { return picture_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     int picture_ = 0;
 };
 

@@ -9,7 +9,9 @@ namespace vantorel {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 double ReadRadix(const std::string& s, std::size_t pos, int radix) {
     double value = 0.0;

@@ -34,12 +34,15 @@ constexpr QRect BetValueRect = TwipsRect(9840, 5280, 975, 285);
 constexpr QRect BetUpRect = TwipsRect(10800, 5280, 255, 255);
 constexpr QRect PlaceBetRect = TwipsRect(9600, 5640, 1455, 375);
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
 
 }  // namespace
 
 Table::Table(TableServices services, const QString& appPath)
-    : engine_(data_, EngineServices{*this, *this, services.delayer, services.sound, services.random}),
+    : engine_(data_,
+              EngineServices{*this, *this, services.delayer, services.sound, services.random}),
       logic_(data_, engine_, *this) {
     setObjectName("Table");
     BuildControls();
@@ -103,7 +106,8 @@ void Table::BuildControls() {
     Place_Bet->setGeometry(PlaceBetRect);
     connect(Place_Bet, &QPushButton::clicked, this, [this] { logic_.Place_Bet_Click(); });
 
-    for (QPushButton* button : {HC_[1], HC_[2], HC_[3], HC_[4], HC_[5], Bet_Down, Bet_Up, Place_Bet}) {
+    for (QPushButton* button :
+         {HC_[1], HC_[2], HC_[3], HC_[4], HC_[5], Bet_Down, Bet_Up, Place_Bet}) {
         button->setAutoDefault(false);
     }
 }
@@ -114,8 +118,11 @@ void Table::BuildMenus() {
         action->setObjectName(name);
         return action;
     };
-    const auto separator = [](QMenu* menu, const char* name) { menu->addSeparator()->setObjectName(name); };
-    const auto toggle = [&item, this](QMenu* menu, const char* caption, const char* name, Option option) {
+    const auto separator = [](QMenu* menu, const char* name) {
+        menu->addSeparator()->setObjectName(name);
+    };
+    const auto toggle = [&item, this](QMenu* menu, const char* caption, const char* name,
+                                      Option option) {
         QAction* action = item(menu, caption, name);
         action->setCheckable(true);
         action->setChecked(true);
@@ -124,12 +131,15 @@ void Table::BuildMenus() {
 
     QMenu* game = menuBar()->addMenu("Game");
     game->setObjectName("Menus_Game");
-    connect(item(game, "New Game", "Menus_Game_New"), &QAction::triggered, this, [this] { Menus_Game_New_Click(); });
+    connect(item(game, "New Game", "Menus_Game_New"), &QAction::triggered, this,
+            [this] { Menus_Game_New_Click(); });
     separator(game, "s0");
     Menus_Game_ViewStats = item(game, "View Statistics", "Menus_Game_ViewStats");
-    connect(Menus_Game_ViewStats, &QAction::triggered, this, [this] { OpenWinningHands(FlagFalse); });
+    connect(Menus_Game_ViewStats, &QAction::triggered, this,
+            [this] { OpenWinningHands(FlagFalse); });
     separator(game, "s1");
-    connect(item(game, "Exit", "Menus_Game_Exit"), &QAction::triggered, this, [this] { Menus_Game_Exit_Click(); });
+    connect(item(game, "Exit", "Menus_Game_Exit"), &QAction::triggered, this,
+            [this] { Menus_Game_Exit_Click(); });
 
     QMenu* options = menuBar()->addMenu("Options");
     options->setObjectName("Menus_Options");
@@ -161,8 +171,8 @@ void Table::BuildMenus() {
 }
 
 void Table::SetTabOrder() {
-    QWidget* const order[] = {HC_[1], HC_[5], HC_[4], HC_[3], HC_[2], Bet_Value,
-                              Score_Value, Place_Bet, Bet_Down, Bet_Up};
+    QWidget* const order[] = {HC_[1],    HC_[5],      HC_[4],    HC_[3],   HC_[2],
+                              Bet_Value, Score_Value, Place_Bet, Bet_Down, Bet_Up};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
     Score_Label->setFocusPolicy(Qt::NoFocus);
 }
@@ -178,7 +188,8 @@ void Table::Form_Load(const QString& appPath) {
 }
 
 void Table::CentreOnScreen() {
-    const QScreen* screen = this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
+    const QScreen* screen =
+        this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr) return;
     const QRectF area = screen->geometry();
     const QSizeF outer = frameGeometry().size();
@@ -190,10 +201,10 @@ void Table::CentreOnScreen() {
 void Table::Menus_Game_New_Click() {
     if (IsSet(data_.GameInProgress)) {
         // The blanks centre the question under the warning, as the box has always shown it.
-        const QString prompt = QString("Starting a new game now will clear your current score.") + "\r\n\r\n" +
-                               QString(28, ' ') + "Are you sure?";
-        const auto answer = QMessageBox::warning(this, text::Title, prompt, QMessageBox::Yes | QMessageBox::No,
-                                                 QMessageBox::Yes);
+        const QString prompt = QString("Starting a new game now will clear your current score.") +
+                               "\r\n\r\n" + QString(28, ' ') + "Are you sure?";
+        const auto answer = QMessageBox::warning(
+            this, text::Title, prompt, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
         if (answer != QMessageBox::Yes) return;
     }
     logic_.StartNewGame();
@@ -205,7 +216,9 @@ void Table::OpenWinningHands(Flag payTable) {
     ShowCentredModal(window, *this);
 }
 
-void Table::Menus_Game_Exit_Click() { close(); }
+void Table::Menus_Game_Exit_Click() {
+    close();
+}
 
 void Table::closeEvent(QCloseEvent* event) {
     // A round waiting inside its show unwinds at once; the program ends when the window is gone.
@@ -215,18 +228,29 @@ void Table::closeEvent(QCloseEvent* event) {
 
 QWidget* Table::Widget(Control control) const {
     switch (control) {
-        case Control::Place_Bet: return Place_Bet;
-        case Control::Score_Value: return Score_Value;
-        case Control::Bet_Value: return Bet_Value;
-        case Control::Bet_Up: return Bet_Up;
-        case Control::Bet_Down: return Bet_Down;
-        default: return HC_.at(static_cast<std::size_t>(static_cast<int>(control) - static_cast<int>(Control::HC_1) + 1));
+        case Control::Place_Bet:
+            return Place_Bet;
+        case Control::Score_Value:
+            return Score_Value;
+        case Control::Bet_Value:
+            return Bet_Value;
+        case Control::Bet_Up:
+            return Bet_Up;
+        case Control::Bet_Down:
+            return Bet_Down;
+        default:
+            return HC_.at(static_cast<std::size_t>(static_cast<int>(control) -
+                                                   static_cast<int>(Control::HC_1) + 1));
     }
 }
 
-QAction* Table::OptionAction(Option option) const { return options_.at(option); }
+QAction* Table::OptionAction(Option option) const {
+    return options_.at(option);
+}
 
-void Table::ShowPicture(int place, int picture) { Cardimg.at(static_cast<std::size_t>(place))->SetPicture(picture); }
+void Table::ShowPicture(int place, int picture) {
+    Cardimg.at(static_cast<std::size_t>(place))->SetPicture(picture);
+}
 
 void Table::SetCaption(Control control, const std::string& caption) {
     if (auto* button = qobject_cast<QPushButton*>(Widget(control))) button->setText(Q(caption));
@@ -237,20 +261,33 @@ void Table::SetText(Control control, const std::string& text) {
 }
 
 std::string Table::Text(Control control) const {
-    if (const auto* box = qobject_cast<const QLineEdit*>(Widget(control))) return box->text().toStdString();
+    if (const auto* box = qobject_cast<const QLineEdit*>(Widget(control)))
+        return box->text().toStdString();
     return {};
 }
 
-void Table::SetEnabled(Control control, bool enabled) { Widget(control)->setEnabled(enabled); }
+void Table::SetEnabled(Control control, bool enabled) {
+    Widget(control)->setEnabled(enabled);
+}
 
-void Table::Refresh(Control control) { Widget(control)->repaint(); }
+void Table::Refresh(Control control) {
+    Widget(control)->repaint();
+}
 
-void Table::SetViewStatsEnabled(bool enabled) { Menus_Game_ViewStats->setEnabled(enabled); }
+void Table::SetViewStatsEnabled(bool enabled) {
+    Menus_Game_ViewStats->setEnabled(enabled);
+}
 
-bool Table::Checked(Option option) const { return OptionAction(option)->isChecked(); }
+bool Table::Checked(Option option) const {
+    return OptionAction(option)->isChecked();
+}
 
-void Table::SetChecked(Option option, bool checked) { OptionAction(option)->setChecked(checked); }
+void Table::SetChecked(Option option, bool checked) {
+    OptionAction(option)->setChecked(checked);
+}
 
-void Table::ShowStatistics() { OpenWinningHands(FlagFalse); }
+void Table::ShowStatistics() {
+    OpenWinningHands(FlagFalse);
+}
 
 }  // namespace vantorel

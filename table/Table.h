@@ -33,7 +33,7 @@ struct TableServices {
 class Table final : public QMainWindow, public TableControls, public StatisticsWindow {
     Q_OBJECT
 
-public:
+  public:
     Table(TableServices services, const QString& appPath);
     ~Table() override;
 
@@ -52,10 +52,10 @@ public:
 
     void ShowStatistics() override;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void BuildControls();
     void BuildMenus();
     void SetTabOrder();

@@ -108,7 +108,9 @@ void TableLogic::StartNewGame() {
     engine_.NewGame();
 }
 
-void TableLogic::Closing() { engine_.AbandonRound(); }
+void TableLogic::Closing() {
+    engine_.AbandonRound();
+}
 
 Integer TableLogic::StakeLimit() const {
     return table_.Checked(Option::Limit) ? data_.MaxBet : data_.Score;

@@ -12,11 +12,11 @@ namespace vantorel {
 // buttons, the stake buttons and the stake box, and starting a new game. The window forwards its
 // events here.
 class TableLogic {
-public:
+  public:
     TableLogic(GameData& data, Engine& engine, TableControls& table);
 
-    // Start-up, from clearing Quick Play to setting the controls for no game in progress. The window
-    // sets its title and position before, and reads the options file after.
+    // Start-up, from clearing Quick Play to setting the controls for no game in progress. The
+    // window sets its title and position before, and reads the options file after.
     void Form_Load(const std::string& appPath);
 
     void Place_Bet_Click();
@@ -34,7 +34,7 @@ public:
     // The highest stake allowed now.
     Integer StakeLimit() const;
 
-private:
+  private:
     GameData& data_;
     Engine& engine_;
     TableControls& table_;

@@ -14,7 +14,7 @@ namespace {
 
 // Plays back the numbers that deal a chosen hand.
 class Script final : public vantorel::RandomSource {
-public:
+  public:
     float Next() override { return numbers_[next_++ % numbers_.size()]; }
     void Reseed() override {}
     void Queue(int card) {
@@ -22,7 +22,7 @@ public:
         numbers_.push_back((static_cast<float>(vantorel::RankOf(card) - 1) + 0.5f) / 13.0f);
     }
 
-private:
+  private:
     std::vector<float> numbers_{0.6f};
     std::size_t next_ = 0;
 };
@@ -38,7 +38,8 @@ int main(int argc, char** argv) {
     vantorel::NoDelay delayer;
     vantorel::NoSound sound;
     Script random;
-    vantorel::Table table(vantorel::TableServices{delayer, sound, random}, QCoreApplication::applicationDirPath());
+    vantorel::Table table(vantorel::TableServices{delayer, sound, random},
+                          QCoreApplication::applicationDirPath());
     table.show();
     if (argc > 2 && std::strcmp(argv[2], "holding") == 0) {
         for (int card : {24, 50, 19, 37, 45}) random.Queue(card);

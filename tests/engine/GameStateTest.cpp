@@ -9,10 +9,13 @@ namespace {
 using testing::Harness;
 
 TEST(ComputeMaxBetTest, IsATenthOfTheScoreRoundedHalfToEven) {
-    struct Row { int score; int maxBet; };
-    const Row rows[] = {{0, 0},     {1, 0},     {4, 0},       {5, 0},      {6, 1},   {14, 1},
-                        {15, 2},    {25, 2},    {35, 4},      {100, 10},   {105, 10}, {115, 12},
-                        {-5, 0},    {-15, -2},  {32767, 3277}, {-32768, -3277}};
+    struct Row {
+        int score;
+        int maxBet;
+    };
+    const Row rows[] = {{0, 0},  {1, 0},    {4, 0},        {5, 0},         {6, 1},    {14, 1},
+                        {15, 2}, {25, 2},   {35, 4},       {100, 10},      {105, 10}, {115, 12},
+                        {-5, 0}, {-15, -2}, {32767, 3277}, {-32768, -3277}};
     for (const Row& row : rows) {
         Harness h;
         h.data.Score = static_cast<Integer>(row.score);
@@ -52,7 +55,11 @@ TEST(StartUpTest, LeavesTheIdleTable) {
 }
 
 TEST(ShowGameOverHandTest, ShowsAceKingQueenJackTenOfTheDrawnSuit) {
-    struct Row { const char* suit; float u; std::array<int, 5> pictures; };
+    struct Row {
+        const char* suit;
+        float u;
+        std::array<int, 5> pictures;
+    };
     const Row rows[] = {
         {"diamonds", 0.0f, {1, 13, 12, 11, 10}},
         {"clubs", 0.25f, {14, 26, 25, 24, 23}},
@@ -169,8 +176,10 @@ TEST(UpdateControlsTest, SetsEachStateRow) {
         EXPECT_EQ(h.table.Enabled(Control::Score_Value), row.score) << row.name;
         EXPECT_EQ(h.table.ViewStatsEnabled(), row.viewStats) << row.name;
         EXPECT_EQ(h.table.Refreshes(Control::HC_5), refreshesBefore + 1) << row.name;
-        if (!IsSet(row.inProgress)) EXPECT_EQ(h.data.BettingPhase, FlagTrue) << row.name;
-        else EXPECT_EQ(h.data.BettingPhase, row.betting) << row.name;
+        if (!IsSet(row.inProgress))
+            EXPECT_EQ(h.data.BettingPhase, FlagTrue) << row.name;
+        else
+            EXPECT_EQ(h.data.BettingPhase, row.betting) << row.name;
     }
 }
 

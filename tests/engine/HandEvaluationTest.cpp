@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
+#include "AllHands.h"
 #include "Cards.h"
 #include "GameData.h"
-#include "AllHands.h"
 #include "HandEvaluation.h"
 #include "Integer.h"
 #include "PayTable.h"
@@ -170,8 +170,7 @@ TEST(HandEvaluationTest, EveryHandOfFiveDifferentCardsIsJudgedAndMarkedAsAPlayer
             ++wrong;
             if (firstWrong.size() < 5) {
                 firstWrong.push_back(HandText(hand) + ": code " +
-                                     std::to_string(static_cast<int>(got.Code)) +
-                                     ", want " +
+                                     std::to_string(static_cast<int>(got.Code)) + ", want " +
                                      std::to_string(static_cast<int>(want.code)));
             }
         }

@@ -11,9 +11,13 @@ namespace vantorel {
 namespace {
 
 TEST(IntegerTest, RoundsHalfToEven) {
-    struct Row { double in; double out; };
-    for (const Row& r : {Row{0.5, 0}, Row{1.5, 2}, Row{2.5, 2}, Row{-0.5, -0}, Row{-1.5, -2}, Row{-2.5, -2},
-                         Row{6.5, 6}, Row{7.5, 8}, Row{10.4, 10}, Row{10.6, 11}, Row{-10.6, -11}}) {
+    struct Row {
+        double in;
+        double out;
+    };
+    for (const Row& r :
+         {Row{0.5, 0}, Row{1.5, 2}, Row{2.5, 2}, Row{-0.5, -0}, Row{-1.5, -2}, Row{-2.5, -2},
+          Row{6.5, 6}, Row{7.5, 8}, Row{10.4, 10}, Row{10.6, 11}, Row{-10.6, -11}}) {
         EXPECT_EQ(RoundHalfEven(r.in), r.out) << r.in;
     }
 }
@@ -46,12 +50,12 @@ TEST(IntegerTest, NumberTextHasALeadingBlankUnlessNegative) {
 }
 
 class FixedRandom final : public RandomSource {
-public:
+  public:
     explicit FixedRandom(float u) : u_(u) {}
     float Next() override { return u_; }
     void Reseed() override {}
 
-private:
+  private:
     float u_;
 };
 

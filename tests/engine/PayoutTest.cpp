@@ -138,7 +138,8 @@ TEST(PayWinTest, QuickPlayTickedDuringTheFlashesLetsThemFinishThenPaysAtOnce) {
 TEST(PayWinTest, SoundUntickedMidCountStopsFurtherSounds) {
     PayoutTable h({1, 10, 11, 12, 13}, {true, true, true, true, true}, 0, 1);
     // The flashes take 3.6 s; ten steps later the player unticks Sound.
-    h.clock.At(h.clock.Now() + 3.6 + 10 * 0.05 - 0.01, [&h] { h.table.SetChecked(Option::Sound, false); });
+    h.clock.At(h.clock.Now() + 3.6 + 10 * 0.05 - 0.01,
+               [&h] { h.table.SetChecked(Option::Sound, false); });
     h.engine.PayWin(1000);
     EXPECT_EQ(h.sound.Plays(), 10);
     EXPECT_EQ(Count(h.log, "wait 0.05"), 1000);
@@ -155,7 +156,11 @@ TEST(PayWinTest, AStakeOfZeroMakesOneStepOfZero) {
 }
 
 TEST(PayWinTest, AWinPastTheSixteenBitCeilingStopsAt32767) {
-    struct Row { const char* name; bool quick; int steps; };
+    struct Row {
+        const char* name;
+        bool quick;
+        int steps;
+    };
     for (const Row& row : {Row{"counted", false, 8}, Row{"quick play", true, 0}}) {
         PayoutTable h({1, 10, 11, 12, 13}, {true, true, true, true, true}, 32000, 100);
         h.table.SetChecked(Option::QuickPlay, row.quick);

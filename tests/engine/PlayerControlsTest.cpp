@@ -22,17 +22,17 @@ struct BettingTable : Harness {
 TEST(BetValueChangeTest, TakesOrRefusesWhatIsTyped) {
     struct Row {
         const char* typed;
-        int bet;           // the stake afterwards
-        const char* box;   // what the box shows afterwards
+        int bet;          // the stake afterwards
+        const char* box;  // what the box shows afterwards
     };
     // Score 100 with the limit ticked: MaxBet 10, stake 5.
     const Row rows[] = {
-        {"2", 2, "2"},          {"5abc", 5, "5abc"},   {"1,5", 1, "1,5"},     {"6.5", 6, "6.5"},
-        {"7.5", 8, "7.5"},      {"0.5", 0, "0.5"},     {"10", 10, "10"},      {"10.4", 5, " 5"},
-        {"20", 5, " 5"},        {"1e2", 5, " 5"},      {"1e1", 10, "1e1"},    {"&HA", 10, "&HA"},
-        {"&H1F", 5, " 5"},      {"", 5, " 5"},         {"-", 5, " 5"},        {".", 5, " 5"},
-        {"0", 5, " 5"},         {"-3", 5, " 5"},       {"-0.4", 5, " 5"},     {" 1 2 ", 5, " 5"},
-        {" 9 ", 9, " 9 "},      {"1e999", 5, " 5"},    {"-1e999", 5, " 5"},   {"abc", 5, " 5"},
+        {"2", 2, "2"},     {"5abc", 5, "5abc"}, {"1,5", 1, "1,5"},   {"6.5", 6, "6.5"},
+        {"7.5", 8, "7.5"}, {"0.5", 0, "0.5"},   {"10", 10, "10"},    {"10.4", 5, " 5"},
+        {"20", 5, " 5"},   {"1e2", 5, " 5"},    {"1e1", 10, "1e1"},  {"&HA", 10, "&HA"},
+        {"&H1F", 5, " 5"}, {"", 5, " 5"},       {"-", 5, " 5"},      {".", 5, " 5"},
+        {"0", 5, " 5"},    {"-3", 5, " 5"},     {"-0.4", 5, " 5"},   {" 1 2 ", 5, " 5"},
+        {" 9 ", 9, " 9 "}, {"1e999", 5, " 5"},  {"-1e999", 5, " 5"}, {"abc", 5, " 5"},
     };
     for (const Row& row : rows) {
         BettingTable h(100, 5, true);
@@ -61,7 +61,8 @@ TEST(BetValueChangeTest, ARefusalRunsTheHandlerOnceMoreNestedAndStops) {
 }
 
 TEST(BetValueChangeTest, DoesNothingOutsideTheBettingPhase) {
-    Harness h;  // idle: UpdateControls set the betting phase, so force it off as between deal and draw
+    Harness
+        h;  // idle: UpdateControls set the betting phase, so force it off as between deal and draw
     h.StartGame();
     h.DealCards({2, 16, 30, 44, 7});
     h.table.Type("abc");
@@ -105,7 +106,11 @@ TEST(BetUpClickTest, AtMaxBetZeroSetsTheStakeToZero) {
 }
 
 TEST(BetDownClickTest, StepsDownButNeverBelowOne) {
-    struct Row { int bet; int after; const char* box; };
+    struct Row {
+        int bet;
+        int after;
+        const char* box;
+    };
     for (const Row& row : {Row{5, 4, " 4"}, Row{2, 1, " 1"}, Row{1, 1, " 1"}, Row{0, 0, " 0"}}) {
         BettingTable h(100, row.bet, true);
         h.logic.Bet_Down_Click();

@@ -61,7 +61,8 @@ TEST(DealTest, CapsTheStakeAndTakesIt) {
         EXPECT_EQ(h.data.Bet, row.taken) << row.name;
         EXPECT_EQ(h.data.Score, row.score - row.taken) << row.name;
         EXPECT_GE(h.data.Score, 0) << row.name;
-        EXPECT_EQ(Count(h.log, std::string("text Bet_Value=") + row.box) > 0, row.box[0] != 0) << row.name;
+        EXPECT_EQ(Count(h.log, std::string("text Bet_Value=") + row.box) > 0, row.box[0] != 0)
+            << row.name;
         EXPECT_GT(h.table.Refreshes(Control::Bet_Value), refreshes) << row.name;
         EXPECT_EQ(h.data.HandStats[10], 1) << row.name;
         EXPECT_EQ(h.data.State(), GameState::CardsOut) << row.name;
@@ -83,8 +84,8 @@ TEST(DealTest, ControlsAreOffWhileTheCardsTurnAndSetForTheDrawAfter) {
     h.StartGame();
     std::vector<bool> seen;
     h.clock.At(0.5, [&] {
-        for (Control c : {Control::Place_Bet, Control::Bet_Value, Control::Bet_Up, Control::Bet_Down,
-                          Control::HC_1, Control::HC_5})
+        for (Control c : {Control::Place_Bet, Control::Bet_Value, Control::Bet_Up,
+                          Control::Bet_Down, Control::HC_1, Control::HC_5})
             seen.push_back(h.table.Enabled(c));
     });
     h.DealCards({2, 16, 30, 44, 7});
@@ -109,8 +110,8 @@ TEST(DealTest, AReplacementThatRepeatsALaterCardIsCaughtInTheSamePass) {
     Harness h;
     h.StartGame();
     h.random.QueueCards({5, 5, 9, 20, 30});
-    h.random.QueueCard(9);   // pair (1, 2): position 1 becomes 9, equal to position 3 ...
-    QueueUnused(h, 1);       // pair (1, 3) draws this one ...
+    h.random.QueueCard(9);  // pair (1, 2): position 1 becomes 9, equal to position 3 ...
+    QueueUnused(h, 1);      // pair (1, 3) draws this one ...
     QueueUnused(h, 8);
     h.logic.Place_Bet_Click();
     // ... so pair (1, 3) replaced position 1 again with the King of spades.
@@ -123,7 +124,7 @@ TEST(DrawTest, NeverGivesBackACardJustDiscardedEvenAtItsOwnPosition) {
     h.DealCards({2, 16, 30, 44, 7});
     h.random.QueueCards({2, 17, 32, 47, 9});  // position 1 draws its own discard
     QueueUnused(h, 10);
-    h.random.QueueCard(31);                    // its replacement
+    h.random.QueueCard(31);  // its replacement
     h.logic.Place_Bet_Click();
     EXPECT_EQ(HandOf(h.data), (std::array<int, 5>{31, 17, 32, 47, 9}));
     EXPECT_EQ(h.data.Discards, (PerPlace<CardNumber>{0, 2, 16, 30, 44, 7}));
@@ -207,16 +208,19 @@ TEST(GameOverTest, BlinksSevenTimesOpensTheStatisticsAndShowsTheStartUpHand) {
     h.log.clear();
     h.random.QueueCards({3, 17, 32, 47, 9});  // no win
     QueueUnused(h, 10);
-    h.random.QueueNumber(0.5f);               // the start-up hand's suit: hearts
+    h.random.QueueNumber(0.5f);  // the start-up hand's suit: hearts
     h.logic.Place_Bet_Click();
 
     EventLog blinks;
     for (const std::string& e : h.log)
-        if (e.rfind("text Score_Value", 0) == 0 || e == "wait 0.5" || e == "statistics") blinks.push_back(e);
+        if (e.rfind("text Score_Value", 0) == 0 || e == "wait 0.5" || e == "statistics")
+            blinks.push_back(e);
     EventLog expected;
     for (int i = 0; i < 7; ++i)
-        expected.insert(expected.end(), {"text Score_Value=Game Over", "wait 0.5", "text Score_Value= 0", "wait 0.5"});
-    expected.insert(expected.end(), {"text Score_Value=Game Over", "statistics", "text Score_Value=Game Over"});
+        expected.insert(expected.end(), {"text Score_Value=Game Over", "wait 0.5",
+                                         "text Score_Value= 0", "wait 0.5"});
+    expected.insert(expected.end(),
+                    {"text Score_Value=Game Over", "statistics", "text Score_Value=Game Over"});
     EXPECT_EQ(blinks, expected);
     EXPECT_EQ(h.data.ShowPayTable, FlagFalse);
     EXPECT_EQ(h.table.Pictures(), (std::array<int, 5>{27, 39, 38, 37, 36}));

@@ -32,8 +32,12 @@ struct RealTable {
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&table));
         Click("Place_Bet");  // New Game: no wait
     }
-    void Click(const char* name) { QTest::mouseClick(table.findChild<QPushButton*>(name), Qt::LeftButton); }
-    int Picture(int place) { return table.findChild<CardPlace*>(QString("Cardimg_%1").arg(place))->Picture(); }
+    void Click(const char* name) {
+        QTest::mouseClick(table.findChild<QPushButton*>(name), Qt::LeftButton);
+    }
+    int Picture(int place) {
+        return table.findChild<CardPlace*>(QString("Cardimg_%1").arg(place))->Picture();
+    }
 };
 
 TEST(TableRealClockTest, ClosingTheWindowDuringTheDealEndsItAtOnce) {
@@ -45,7 +49,7 @@ TEST(TableRealClockTest, ClosingTheWindowDuringTheDealEndsItAtOnce) {
     EXPECT_LT(clock.elapsed(), 2500);
     EXPECT_FALSE(t.table.isVisible());
     EXPECT_EQ(t.Picture(1), t.table.Data().Hand[1]);  // turned at one second
-    EXPECT_EQ(t.Picture(2), RedBackPicture);           // never turned
+    EXPECT_EQ(t.Picture(2), RedBackPicture);          // never turned
     EXPECT_EQ(t.sound.Plays(), 1);
 }
 
@@ -54,14 +58,16 @@ TEST(TableRealClockTest, ANewGameConfirmedDuringTheDealStartsCleanly) {
     QTimer watchdog;
     watchdog.setSingleShot(true);
     QObject::connect(&watchdog, &QTimer::timeout, [] {
-        if (QWidget* modal = QApplication::activeModalWidget()) qobject_cast<QDialog*>(modal)->done(0);
+        if (QWidget* modal = QApplication::activeModalWidget())
+            qobject_cast<QDialog*>(modal)->done(0);
     });
     QTimer::singleShot(400, &t.table, [&] {
         QTimer::singleShot(200, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             ASSERT_NE(box, nullptr);
             EXPECT_EQ(box->windowTitle(), "Vantorel");
-            EXPECT_TRUE(box->text().startsWith("Starting a new game now will clear your current score."));
+            EXPECT_TRUE(
+                box->text().startsWith("Starting a new game now will clear your current score."));
             EXPECT_TRUE(box->text().endsWith(QString(28, ' ') + "Are you sure?"));
             EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::Yes));
             box->button(QMessageBox::Yes)->click();
@@ -98,7 +104,8 @@ TEST(TableRealClockTest, AnsweringNoLeavesTheRoundToFinish) {
     EXPECT_EQ(t.table.Data().State(), GameState::CardsOut);
     EXPECT_EQ(t.table.Data().Score, 95);
     EXPECT_EQ(t.sound.Plays(), 5);
-    for (int place = 1; place <= 5; ++place) EXPECT_EQ(t.Picture(place), t.table.Data().Hand[place]) << place;
+    for (int place = 1; place <= 5; ++place)
+        EXPECT_EQ(t.Picture(place), t.table.Data().Hand[place]) << place;
 }
 
 }  // namespace

@@ -69,7 +69,10 @@ TEST(TableStartUpTest, ShowsTheIdleTable) {
 }
 
 TEST(TableStartUpTest, ShowsAceKingQueenJackTenOfOneSuit) {
-    struct Row { float u; std::array<int, 5> pictures; };
+    struct Row {
+        float u;
+        std::array<int, 5> pictures;
+    };
     for (const Row& row : {Row{0.1f, {1, 13, 12, 11, 10}}, Row{0.3f, {14, 26, 25, 24, 23}},
                            Row{0.6f, {27, 39, 38, 37, 36}}, Row{0.9f, {40, 52, 51, 50, 49}}}) {
         EventLog log;
@@ -81,32 +84,40 @@ TEST(TableStartUpTest, ShowsAceKingQueenJackTenOfOneSuit) {
         for (int i = 1; i <= 5; ++i) {
             auto* place = table.findChild<CardPlace*>(QString("Cardimg_%1").arg(i));
             ASSERT_NE(place, nullptr);
-            EXPECT_EQ(place->Picture(), row.pictures[static_cast<std::size_t>(i - 1)]) << row.u << " place " << i;
+            EXPECT_EQ(place->Picture(), row.pictures[static_cast<std::size_t>(i - 1)])
+                << row.u << " place " << i;
         }
     }
 }
 
 TEST(TableLayoutTest, PutsEveryControlWhereItWasDesigned) {
     TableFixture f;
-    struct Row { const char* name; QRect pixels; };
+    struct Row {
+        const char* name;
+        QRect pixels;
+    };
     const Row rows[] = {
-        {"Cardimg_1", {56, 64, 113, 201}},  {"Cardimg_3", {312, 64, 113, 201}}, {"Cardimg_5", {568, 64, 113, 201}},
-        {"HC_1", {88, 280, 41, 33}},         {"HC_2", {216, 280, 41, 33}},      {"HC_5", {600, 280, 41, 33}},
-        {"Score_Label", {568, 16, 81, 17}}, {"Score_Value", {656, 8, 81, 19}},  {"Bet_Down", {640, 352, 17, 17}},
-        {"Bet_Value", {656, 352, 65, 19}},  {"Bet_Up", {720, 352, 17, 17}},     {"Place_Bet", {640, 376, 97, 25}},
+        {"Cardimg_1", {56, 64, 113, 201}},  {"Cardimg_3", {312, 64, 113, 201}},
+        {"Cardimg_5", {568, 64, 113, 201}}, {"HC_1", {88, 280, 41, 33}},
+        {"HC_2", {216, 280, 41, 33}},       {"HC_5", {600, 280, 41, 33}},
+        {"Score_Label", {568, 16, 81, 17}}, {"Score_Value", {656, 8, 81, 19}},
+        {"Bet_Down", {640, 352, 17, 17}},   {"Bet_Value", {656, 352, 65, 19}},
+        {"Bet_Up", {720, 352, 17, 17}},     {"Place_Bet", {640, 376, 97, 25}},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(f.Find<QWidget>(row.name)->geometry(), row.pixels) << row.name;
     }
     EXPECT_EQ(f.table.centralWidget()->minimumSize(), QSize(746, 422));
-    EXPECT_EQ(f.Find<QLineEdit>("Bet_Value")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
-    EXPECT_EQ(f.Find<QLabel>("Score_Label")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    EXPECT_EQ(f.Find<QLineEdit>("Bet_Value")->alignment() & Qt::AlignHorizontal_Mask,
+              Qt::AlignRight);
+    EXPECT_EQ(f.Find<QLabel>("Score_Label")->alignment() & Qt::AlignHorizontal_Mask,
+              Qt::AlignRight);
 }
 
 TEST(TableLayoutTest, TabOrderRunsAsDesigned) {
     TableFixture f;
-    const char* const order[] = {"HC_1", "HC_5", "HC_4", "HC_3", "HC_2", "Bet_Value",
-                                 "Score_Value", "Place_Bet", "Bet_Down", "Bet_Up"};
+    const char* const order[] = {"HC_1",      "HC_5",        "HC_4",      "HC_3",     "HC_2",
+                                 "Bet_Value", "Score_Value", "Place_Bet", "Bet_Down", "Bet_Up"};
     // The next control that Tab can reach, passing over the card places and the label.
     const auto nextTabStop = [](QWidget* w) {
         do w = w->nextInFocusChain();
@@ -114,7 +125,8 @@ TEST(TableLayoutTest, TabOrderRunsAsDesigned) {
         return w;
     };
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
-        EXPECT_EQ(nextTabStop(f.Find<QWidget>(order[i])), f.Find<QWidget>(order[i + 1])) << order[i];
+        EXPECT_EQ(nextTabStop(f.Find<QWidget>(order[i])), f.Find<QWidget>(order[i + 1]))
+            << order[i];
     }
 }
 
@@ -133,13 +145,19 @@ TEST(TableMenuTest, HoldsGameOptionsAndHelpWithTheirItems) {
         if (action->isVisible()) visible << action->text();
     EXPECT_EQ(visible, (QStringList{"Game", "Options", "Help"}));
 
-    struct Menu { const char* name; QStringList items; };
+    struct Menu {
+        const char* name;
+        QStringList items;
+    };
     const Menu menus[] = {
         {"Menus_Game", {"Menus_Game_New", "s0", "Menus_Game_ViewStats", "s1", "Menus_Game_Exit"}},
-        {"Menus_Options", {"Menus_Options_Sound", "Menus_Options_QPlay", "Menus_Options_StatAfterGame",
-                           "menus_options_limit", "Menus_Options_Deck", "s4", "Menus_Options_Save"}},
+        {"Menus_Options",
+         {"Menus_Options_Sound", "Menus_Options_QPlay", "Menus_Options_StatAfterGame",
+          "menus_options_limit", "Menus_Options_Deck", "s4", "Menus_Options_Save"}},
         {"Menus_Help", {"Menu_Help_Rules", "Menus_Help_Hands", "s3", "Menus_Help_About"}},
-        {"Menus_Debug", {"Menus_Debug_Cycle", "Menus_debug_check", "Menus_Debug_BuildWin", "Menus_Debug_WinLogic"}},
+        {"Menus_Debug",
+         {"Menus_Debug_Cycle", "Menus_debug_check", "Menus_Debug_BuildWin",
+          "Menus_Debug_WinLogic"}},
     };
     for (const Menu& menu : menus) {
         QStringList names;
@@ -150,7 +168,8 @@ TEST(TableMenuTest, HoldsGameOptionsAndHelpWithTheirItems) {
     EXPECT_FALSE(debug->menuAction()->isVisible());
     EXPECT_FALSE(debug->menuAction()->isEnabled());
     EXPECT_FALSE(f.Find<QAction>("Menu_Help_Rules")->isEnabled());
-    EXPECT_EQ(f.table.findChild<QAction*>("Menus_Options_Limit"), nullptr) << "spelled menus_options_limit";
+    EXPECT_EQ(f.table.findChild<QAction*>("Menus_Options_Limit"), nullptr)
+        << "spelled menus_options_limit";
     EXPECT_EQ(f.Find<QAction>("Menus_Game_New")->text(), "New Game");
     EXPECT_EQ(f.Find<QAction>("Menus_Help_About")->text(), "About Vantorel");
     for (QAction* action : f.table.findChildren<QAction*>()) {

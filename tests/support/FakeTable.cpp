@@ -4,12 +4,19 @@ namespace vantorel::testing {
 
 std::string FakeTable::Name(Control control) {
     switch (control) {
-        case Control::Place_Bet: return "Place_Bet";
-        case Control::Score_Value: return "Score_Value";
-        case Control::Bet_Value: return "Bet_Value";
-        case Control::Bet_Up: return "Bet_Up";
-        case Control::Bet_Down: return "Bet_Down";
-        default: return "HC_" + std::to_string(static_cast<int>(control) - static_cast<int>(Control::HC_1) + 1);
+        case Control::Place_Bet:
+            return "Place_Bet";
+        case Control::Score_Value:
+            return "Score_Value";
+        case Control::Bet_Value:
+            return "Bet_Value";
+        case Control::Bet_Up:
+            return "Bet_Up";
+        case Control::Bet_Down:
+            return "Bet_Down";
+        default:
+            return "HC_" +
+                   std::to_string(static_cast<int>(control) - static_cast<int>(Control::HC_1) + 1);
     }
 }
 
@@ -18,7 +25,9 @@ void FakeTable::ShowPicture(int place, int picture) {
     log_.push_back("picture " + std::to_string(place) + "=" + std::to_string(picture));
 }
 
-void FakeTable::SetCaption(Control control, const std::string& caption) { captions_[control] = caption; }
+void FakeTable::SetCaption(Control control, const std::string& caption) {
+    captions_[control] = caption;
+}
 
 void FakeTable::SetText(Control control, const std::string& text) {
     const bool changed = texts_[control] != text;
@@ -35,15 +44,25 @@ std::string FakeTable::Text(Control control) const {
     return it == texts_.end() ? std::string() : it->second;
 }
 
-void FakeTable::SetEnabled(Control control, bool enabled) { enabled_[control] = enabled; }
+void FakeTable::SetEnabled(Control control, bool enabled) {
+    enabled_[control] = enabled;
+}
 
-void FakeTable::Refresh(Control control) { ++refreshes_[control]; }
+void FakeTable::Refresh(Control control) {
+    ++refreshes_[control];
+}
 
-void FakeTable::SetViewStatsEnabled(bool enabled) { viewStats_ = enabled; }
+void FakeTable::SetViewStatsEnabled(bool enabled) {
+    viewStats_ = enabled;
+}
 
-bool FakeTable::Checked(Option option) const { return checks_.at(option); }
+bool FakeTable::Checked(Option option) const {
+    return checks_.at(option);
+}
 
-void FakeTable::SetChecked(Option option, bool checked) { checks_[option] = checked; }
+void FakeTable::SetChecked(Option option, bool checked) {
+    checks_[option] = checked;
+}
 
 std::array<int, 5> FakeTable::Pictures() const {
     return {pictures_[1], pictures_[2], pictures_[3], pictures_[4], pictures_[5]};

@@ -18,7 +18,7 @@ using EventLog = std::vector<std::string>;
 // Writing Bet_Value runs the change handler inside the write, and not for the same text, as the
 // real text box does.
 class FakeTable final : public TableControls {
-public:
+  public:
     explicit FakeTable(EventLog& log) : log_(log) {}
 
     void ShowPicture(int place, int picture) override;
@@ -46,7 +46,7 @@ public:
 
     static std::string Name(Control control);
 
-private:
+  private:
     EventLog& log_;
     std::array<int, 6> pictures_{};
     std::map<Control, std::string> captions_;

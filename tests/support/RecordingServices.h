@@ -10,25 +10,25 @@ namespace vantorel::testing {
 
 // Logs every sound instead of playing it.
 class RecordingSound final : public SoundPlayer {
-public:
+  public:
     explicit RecordingSound(EventLog& log) : log_(log) {}
     void Play(const std::string& path, SoundMode mode) override;
     int Plays() const { return plays_; }
 
-private:
+  private:
     EventLog& log_;
     int plays_ = 0;
 };
 
 // Logs the opening of the statistics window and runs whatever the test wants while it is "open".
 class RecordingStatistics final : public StatisticsWindow {
-public:
+  public:
     explicit RecordingStatistics(EventLog& log) : log_(log) {}
     void ShowStatistics() override;
     int Openings() const { return openings_; }
     std::function<void()> whileOpen;
 
-private:
+  private:
     EventLog& log_;
     int openings_ = 0;
 };

@@ -11,7 +11,8 @@ float ScriptedRandom::Next() {
 }
 
 void ScriptedRandom::QueueCard(int card) {
-    // The middle of each interval, so the floor in RandomCard lands exactly on the wanted suit and rank.
+    // The middle of each interval, so the floor in RandomCard lands exactly on the wanted suit and
+    // rank.
     queue_.push_back((static_cast<float>(SuitOf(card) - 1) + 0.5f) / 4.0f);
     queue_.push_back((static_cast<float>(RankOf(card) - 1) + 0.5f) / 13.0f);
 }

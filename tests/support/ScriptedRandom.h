@@ -10,7 +10,7 @@ namespace vantorel::testing {
 // Chance on a script: hands out exactly the numbers a test feeds it, then falls back to a seeded
 // generator so a test only scripts what it cares about.
 class ScriptedRandom final : public RandomSource {
-public:
+  public:
     explicit ScriptedRandom(unsigned seed = 12345) : fallback_(seed) {}
 
     float Next() override;
@@ -25,7 +25,7 @@ public:
     int Drawn() const { return drawn_; }
     std::size_t Queued() const { return queue_.size(); }
 
-private:
+  private:
     std::deque<float> queue_;
     std::mt19937 fallback_;
     int reseeds_ = 0;

@@ -12,7 +12,7 @@ namespace vantorel::testing {
 // be scripted at chosen moments (a menu command in the middle of a flash); they run inside the wait
 // that spans their moment, as window events run inside a real wait.
 class VirtualClock final : public Delayer {
-public:
+  public:
     explicit VirtualClock(EventLog& log) : log_(log) {}
 
     void Delay(double Seconds) override;
@@ -25,7 +25,7 @@ public:
     const std::vector<double>& Waits() const { return waits_; }
     int Interrupts() const { return interruptsSeen_; }
 
-private:
+  private:
     struct Scheduled {
         double at;
         std::function<void()> action;
