@@ -40,7 +40,7 @@ case "$mode" in
         # The house format is part of the build: a file that drifts from it fails here.
         (cd "$root" && find app bench engine fuzz platform resources table tests tools windows \
             \( -name '*.cpp' -o -name '*.h' \) -print0 2>/dev/null | xargs -0 clang-format --dry-run --Werror)
-        build build all -DVANTOREL_WERROR=ON
+        build build all -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOREL_WERROR=ON
         (cd "$root/build" && ctest --output-on-failure -j "$jobs")
         build build-asan all -DVANTOREL_WERROR=ON -DVANTOREL_SANITIZE=ON -DVANTOREL_BENCH=OFF
         (cd "$root/build-asan" && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
