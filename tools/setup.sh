@@ -9,7 +9,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 jobs="$(nproc)"
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libsdl2-mixer-dev
-          libgtest-dev libgmock-dev libbenchmark-dev clang-format)
+          libgtest-dev libgmock-dev libbenchmark-dev clang-format clang-14 libclang-rt-14-dev)
 
 install_missing() {
     local missing=()
@@ -45,6 +45,12 @@ case "$mode" in
         build build-asan all -DVANTOREL_WERROR=ON -DVANTOREL_SANITIZE=ON -DVANTOREL_BENCH=OFF
         (cd "$root/build-asan" && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
             ctest --output-on-failure -j "$jobs")
+        # A short fuzzing run of the stake box on top of its seed texts; the long runs are done by hand.
+        CC=clang-14 CXX=clang++-14 build build-fuzz stake_text_fuzzer -DVANTOREL_FUZZ=ON -DVANTOREL_BENCH=OFF \
+            -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined"
+        fuzz_corpus="$(mktemp -d)"
+        "$root/build-fuzz/bin/stake_text_fuzzer" -runs=200000 -print_final_stats=1 "$fuzz_corpus" "$root/fuzz/corpus"
+        rm -rf "$fuzz_corpus"
         ;;
     *)
         echo "usage: $0 [play|test]" >&2
