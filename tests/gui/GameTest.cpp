@@ -19,6 +19,7 @@
 #include "ScriptedRandom.h"
 #include "Table.h"
 #include "VirtualClock.h"
+#include "VirtualTable.h"
 #include "WinningHands.h"
 
 // Whole games played on the real main window through clicks and keystrokes, with the clock and
@@ -107,24 +108,11 @@ class StatisticsAnswer {
     std::vector<QString> scoreTexts_;
 };
 
-// The real main window on the offscreen platform, on a virtual clock and scripted cards.
-struct GameTable {
-    EventLog log;
-    testing::VirtualClock clock{log};
-    testing::RecordingSound sound{log};
-    testing::ScriptedRandom random;
-    Table table{TableServices{clock, sound, random}, "/opt/vantorel"};
-
+// The real main window, shown, on a virtual clock and scripted cards.
+struct GameTable : testing::VirtualTable {
     GameTable() {
         table.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&table));
-    }
-
-    template <typename T>
-    T* Find(const QString& name) {
-        T* found = table.findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
     }
 
     // Clicks a button as the player would; a button that is switched off takes no click.

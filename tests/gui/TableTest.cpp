@@ -16,27 +16,14 @@
 #include "ScriptedRandom.h"
 #include "Table.h"
 #include "VirtualClock.h"
+#include "VirtualTable.h"
 
 namespace vantorel {
 namespace {
 
 using testing::EventLog;
 
-// A real main window on the offscreen platform, with time and chance under the test's control.
-struct TableFixture {
-    EventLog log;
-    testing::VirtualClock clock{log};
-    testing::RecordingSound sound{log};
-    testing::ScriptedRandom random;
-    Table table{TableServices{clock, sound, random}, "/opt/vantorel"};
-
-    template <typename T>
-    T* Find(const char* name) {
-        T* found = table.findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-};
+using TableFixture = testing::VirtualTable;
 
 TEST(TableStartUpTest, ShowsTheIdleTable) {
     TableFixture f;
