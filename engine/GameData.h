@@ -41,7 +41,6 @@ struct GameData {
 
     std::string AppPath;
     std::string VersionDate;
-    std::string OptsSignature;
 
     GameState State() const {
         if (!IsSet(GameInProgress)) return GameState::Idle;

@@ -10,7 +10,6 @@ namespace vantorel {
 namespace {
 constexpr Integer StartingScore = 100;
 constexpr const char* VersionDate = "(29/03/04)";
-constexpr const char* OptsSignature = "Poker Opts";
 }  // namespace
 
 TableLogic::TableLogic(GameData& data, Engine& engine, TableControls& table)
@@ -31,7 +30,6 @@ void TableLogic::Form_Load(const std::string& appPath) {
     for (int i = 1; i <= GameData::HandsPlayed; ++i) data_.HandStats[i] = 0;
     engine_.ShowGameOverHand();
     engine_.UpdateControls();
-    data_.OptsSignature = OptsSignature;
 }
 
 void TableLogic::Place_Bet_Click() {
