@@ -5,8 +5,6 @@
 #include <QObject>
 #include <QTimer>
 #include <limits>
-#include <ostream>
-#include <string>
 
 #include "QtDelayer.h"
 
@@ -17,47 +15,35 @@ namespace {
 
 constexpr double AtOnceMs = 50.0;      // what "returns at once" allows, on a loaded machine
 constexpr double PromptlyMs = 1000.0;  // an interrupted ten-second wait must end well inside this
-constexpr double NsPerMs = 1e6;
 
 double MsSince(const QElapsedTimer& clock) {
+    constexpr double NsPerMs = 1e6;
     return static_cast<double>(clock.nsecsElapsed()) / NsPerMs;
 }
 
-struct NoWaitRow {
-    const char* name;
-    double seconds;
-};
-
-void PrintTo(const NoWaitRow& row, std::ostream* out) {
-    *out << row.name;
+double MsTaken(QtDelayer& delayer, double seconds) {
+    QElapsedTimer clock;
+    clock.start();
+    delayer.Delay(seconds);
+    return MsSince(clock);
 }
 
-class DelayWithNothingToWait : public ::testing::TestWithParam<NoWaitRow> {};
-
-TEST_P(DelayWithNothingToWait, ReturnsAtOnceWithoutProcessingEvents) {
+TEST(QtDelayerTest, NothingToWaitForReturnsAtOnceWithoutProcessingEvents) {
     QtDelayer delayer;
-    int processed = 0;
-    {
-        // The receiver goes at the end of the block and takes its pending event with it, so
-        // nothing of this test is left for the next one to process.
-        QObject receiver;
-        QMetaObject::invokeMethod(
-            &receiver, [&processed] { ++processed; }, Qt::QueuedConnection);
-        QElapsedTimer clock;
-        clock.start();
-        delayer.Delay(GetParam().seconds);
-        EXPECT_LT(MsSince(clock), AtOnceMs);
+    // 1e-50 is too small for single precision: the end time rounds to zero.
+    for (const double seconds : {0.0, -1.0, std::numeric_limits<double>::quiet_NaN(), 1e-50}) {
+        int processed = 0;
+        {
+            // The receiver goes at the end of the block and takes its pending event with it, so
+            // nothing of this test is left for a later wait to process.
+            QObject receiver;
+            QMetaObject::invokeMethod(
+                &receiver, [&processed] { ++processed; }, Qt::QueuedConnection);
+            EXPECT_LT(MsTaken(delayer, seconds), AtOnceMs) << seconds;
+        }
+        EXPECT_EQ(0, processed) << seconds;
     }
-    EXPECT_EQ(0, processed);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Seconds, DelayWithNothingToWait,
-    ::testing::Values(NoWaitRow{"Zero", 0.0}, NoWaitRow{"Negative", -1.0},
-                      NoWaitRow{"NotANumber", std::numeric_limits<double>::quiet_NaN()},
-                      // Too small for single precision: the end time rounds to zero.
-                      NoWaitRow{"RoundsToZero", 1e-50}),
-    [](const ::testing::TestParamInfo<NoWaitRow>& row) { return std::string(row.param.name); });
 
 TEST(QtDelayerTest, ProcessesPendingEventsAndWaitsItsFullTime) {
     QtDelayer delayer;
@@ -65,10 +51,7 @@ TEST(QtDelayerTest, ProcessesPendingEventsAndWaitsItsFullTime) {
     int processed = 0;
     QMetaObject::invokeMethod(
         &receiver, [&processed] { ++processed; }, Qt::QueuedConnection);
-    QElapsedTimer clock;
-    clock.start();
-    delayer.Delay(0.05);
-    const double took = MsSince(clock);
+    const double took = MsTaken(delayer, 0.05);
     EXPECT_EQ(1, processed);
     EXPECT_GE(took, 50.0);
     EXPECT_LT(took, PromptlyMs);
@@ -96,42 +79,26 @@ TEST(QtDelayerTest, AModalWindowOpenedDuringAWaitHoldsTheWaitUntilItCloses) {
     EXPECT_GE(returnedAt, static_cast<double>(CloseAfterMs));
 }
 
-TEST(QtDelayerTest, InterruptEndsALongWaitPromptly) {
+// Waits nest when an event handled during one wait starts another; one Interrupt ends them all.
+TEST(QtDelayerTest, InterruptEndsEveryLongWaitUnderWayPromptly) {
     QtDelayer delayer;
     QObject context;
-    QTimer::singleShot(20, &context, [&delayer] { delayer.Interrupt(); });
-    QElapsedTimer clock;
-    clock.start();
-    delayer.Delay(10.0);
-    EXPECT_LT(MsSince(clock), PromptlyMs);
-}
-
-TEST(QtDelayerTest, InterruptEndsNestedWaitsTogether) {
-    QtDelayer delayer;
-    QObject context;
-    double innerReturnedAt = -1.0;
-    QElapsedTimer clock;
+    double innerTook = -1.0;
     QTimer::singleShot(10, &context, [&] {
         QTimer::singleShot(20, &context, [&delayer] { delayer.Interrupt(); });
-        delayer.Delay(10.0);
-        innerReturnedAt = MsSince(clock);
+        innerTook = MsTaken(delayer, 10.0);
     });
-    clock.start();
-    delayer.Delay(10.0);
-    const double outerReturnedAt = MsSince(clock);
+    const double outerTook = MsTaken(delayer, 10.0);
 
-    ASSERT_GE(innerReturnedAt, 0.0) << "the inner wait never started";
-    EXPECT_LT(innerReturnedAt, PromptlyMs);
-    EXPECT_LT(outerReturnedAt, PromptlyMs);
+    ASSERT_GE(innerTook, 0.0) << "the inner wait never started";
+    EXPECT_LT(innerTook, PromptlyMs);
+    EXPECT_LT(outerTook, PromptlyMs);
 }
 
 TEST(QtDelayerTest, InterruptWithNoWaitUnderWayLeavesTheNextWaitWhole) {
     QtDelayer delayer;
     delayer.Interrupt();
-    QElapsedTimer clock;
-    clock.start();
-    delayer.Delay(0.05);
-    EXPECT_GE(MsSince(clock), 50.0);
+    EXPECT_GE(MsTaken(delayer, 0.05), 50.0);
 }
 
 }  // namespace
