@@ -29,9 +29,9 @@ long Count(const EventLog& log, const std::string& entry) {
 struct PayoutTable : Harness {
     PayoutTable(std::array<int, 5> hand, std::array<bool, 5> marked, Integer score, Integer bet) {
         StartGame();
-        for (int i = 1; i <= 5; ++i) {
-            data.Hand[i] = static_cast<CardNumber>(hand[i - 1]);
-            data.WinCard[i] = ToFlag(marked[i - 1]);
+        for (std::size_t i = 0; i < 5; ++i) {
+            data.Hand[i + 1] = static_cast<CardNumber>(hand[i]);
+            data.WinCard[i + 1] = ToFlag(marked[i]);
         }
         data.Score = score;
         data.Bet = bet;
@@ -40,19 +40,24 @@ struct PayoutTable : Harness {
 };
 
 TEST(RevealTest, DealTurnsFiveCardsOneSecondApartWithTheFlipSound) {
-    Harness h;
-    h.StartGame();
-    h.log.clear();
-    h.DealCards({2, 16, 30, 44, 7});
-    EventLog expected{"text Score_Value= 95"};
-    for (int i = 1; i <= 5; ++i) expected.push_back("picture " + std::to_string(i) + "=53");
-    const int cards[] = {2, 16, 30, 44, 7};
-    for (int i = 1; i <= 5; ++i) {
-        expected.push_back("wait 1");
-        expected.push_back("sound cflip.wav async");
-        expected.push_back("picture " + std::to_string(i) + "=" + std::to_string(cards[i - 1]));
+    for (const bool red : {true, false}) {  // blue backs with Sound unticked
+        Harness h;
+        h.StartGame();
+        h.data.RedDeck = ToFlag(red);
+        h.table.SetChecked(Option::Sound, red);
+        h.log.clear();
+        h.DealCards({2, 16, 30, 44, 7});
+        EventLog expected{"text Score_Value= 95"};
+        for (int i = 1; i <= 5; ++i)
+            expected.push_back("picture " + std::to_string(i) + (red ? "=53" : "=54"));
+        const int cards[] = {2, 16, 30, 44, 7};
+        for (int i = 1; i <= 5; ++i) {
+            expected.push_back("wait 1");
+            if (red) expected.push_back("sound cflip.wav async");
+            expected.push_back("picture " + std::to_string(i) + "=" + std::to_string(cards[i - 1]));
+        }
+        EXPECT_EQ(Show(h.log), expected) << red;
     }
-    EXPECT_EQ(Show(h.log), expected);
 }
 
 TEST(RevealTest, DrawWithAllFiveHeldShowsNoBacksAndWaitsForNothing) {
@@ -63,22 +68,8 @@ TEST(RevealTest, DrawWithAllFiveHeldShowsNoBacksAndWaitsForNothing) {
     h.log.clear();
     h.DrawCards({1, 2, 3, 4, 5}, {});
     EXPECT_EQ(h.clock.Waits().size(), waits);
-    EXPECT_EQ(std::count_if(h.log.begin(), h.log.end(),
-                            [](const std::string& e) { return e.rfind("picture", 0) == 0; }),
-              0);
+    for (const std::string& e : h.log) EXPECT_EQ(e.rfind("picture", 0), std::string::npos) << e;
     EXPECT_EQ(h.table.Pictures(), (std::array<int, 5>{2, 16, 30, 44, 7}));
-}
-
-TEST(RevealTest, BlueBacksAndNoSoundWhenUnticked) {
-    Harness h;
-    h.StartGame();
-    h.data.RedDeck = FlagFalse;
-    h.table.SetChecked(Option::Sound, false);
-    h.log.clear();
-    h.DealCards({2, 16, 30, 44, 7});
-    EXPECT_EQ(Count(h.log, "picture 3=54"), 1);
-    EXPECT_EQ(Count(h.log, "wait 1"), 5);
-    EXPECT_EQ(h.sound.Plays(), 0);
 }
 
 TEST(PayWinTest, JacksOrBetterFlashesThePairThriceAndCountsOneStep) {
@@ -100,8 +91,6 @@ TEST(PayWinTest, RoyalFlushCountsUpAThousandStepsEachWithSoundAndWait) {
     PayoutTable h({1, 10, 11, 12, 13}, {true, true, true, true, true}, 0, 1);
     h.engine.PayWin(1000);
     EXPECT_EQ(h.data.Score, 1000);
-    EXPECT_EQ(Count(h.log, "sound alert.wav wait"), 1000);
-    EXPECT_EQ(Count(h.log, "wait 0.05"), 1000);
     EXPECT_EQ(Count(h.log, "wait 0.6"), 6);
     EXPECT_NEAR(h.clock.Now(), 6 * 0.6 + 1000 * 0.05, 1e-3);
     // Every intermediate score is shown, in order, each followed by its sound and its wait.

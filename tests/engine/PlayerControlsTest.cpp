@@ -61,10 +61,9 @@ TEST(BetValueChangeTest, ARefusalRunsTheHandlerOnceMoreNestedAndStops) {
 }
 
 TEST(BetValueChangeTest, DoesNothingOutsideTheBettingPhase) {
-    Harness
-        h;  // idle: UpdateControls set the betting phase, so force it off as between deal and draw
+    Harness h;
     h.StartGame();
-    h.DealCards({2, 16, 30, 44, 7});
+    h.DealCards({2, 16, 30, 44, 7});  // between deal and draw
     h.table.Type("abc");
     EXPECT_EQ(h.table.Text(Control::Bet_Value), "abc");
     EXPECT_EQ(h.data.Bet, 5);
@@ -86,6 +85,8 @@ TEST(BetUpClickTest, StepsWithinTheCeiling) {
         {"without the limit, at the score nothing happens", 40, 40, false, 40, " 40"},
         {"without the limit, above the score rises", 40, 60, false, 61, " 61"},
         {"at the sixteen-bit ceiling it stays", 100, 32767, false, 32767, " 32767"},
+        // The box's handler refuses the " 0" written and puts it back: the stake of 0 stands.
+        {"at MaxBet 0 the stake becomes 0", 5, 1, true, 0, " 0"},
     };
     for (const Row& row : rows) {
         BettingTable h(row.score, row.bet, row.limit);
@@ -93,16 +94,6 @@ TEST(BetUpClickTest, StepsWithinTheCeiling) {
         EXPECT_EQ(h.data.Bet, row.after) << row.name;
         EXPECT_EQ(h.table.Text(Control::Bet_Value), row.box) << row.name;
     }
-}
-
-TEST(BetUpClickTest, AtMaxBetZeroSetsTheStakeToZero) {
-    // The box writes " 0", its handler refuses 0 and puts " 0" back: the stake of 0 stands.
-    BettingTable h(5, 1, true);
-    h.data.Bet = 1;
-    h.logic.Bet_Up_Click();
-    EXPECT_EQ(h.data.MaxBet, 0);
-    EXPECT_EQ(h.data.Bet, 0);
-    EXPECT_EQ(h.table.Text(Control::Bet_Value), " 0");
 }
 
 TEST(BetDownClickTest, StepsDownButNeverBelowOne) {
@@ -119,7 +110,7 @@ TEST(BetDownClickTest, StepsDownButNeverBelowOne) {
     }
 }
 
-TEST(HoldClickTest, TogglesHoldAndClear) {
+TEST(HoldClickTest, TogglesHoldAndClearAndOnlyExactlyTrueCountsAsHeld) {
     Harness h;
     h.StartGame();
     h.DealCards({2, 16, 30, 44, 7});
@@ -131,13 +122,7 @@ TEST(HoldClickTest, TogglesHoldAndClear) {
     EXPECT_EQ(h.data.Held[3], FlagFalse);
     EXPECT_EQ(h.data.HeldCard[3], 0);
     EXPECT_EQ(h.table.Caption(Control::HC_3), "Hold");
-}
-
-TEST(HoldClickTest, OnlyExactlyTrueCountsAsHeld) {
-    Harness h;
-    h.StartGame();
-    h.DealCards({2, 16, 30, 44, 7});
-    h.data.Held[2] = 1;
+    h.data.Held[2] = 1;  // set but not True: the click holds rather than clears
     h.logic.HC_Click(2);
     EXPECT_EQ(h.data.Held[2], FlagTrue);
     EXPECT_EQ(h.table.Caption(Control::HC_2), "Clear");

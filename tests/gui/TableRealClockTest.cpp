@@ -9,7 +9,6 @@
 #include <QTimer>
 
 #include "CardPlace.h"
-#include "FakeTable.h"
 #include "QtDelayer.h"
 #include "RecordingServices.h"
 #include "ScriptedRandom.h"
