@@ -109,3 +109,38 @@ TEST(TableRealClockTest, AnsweringNoLeavesTheRoundToFinish) {
 
 }  // namespace
 }  // namespace vantorel
+
+namespace vantorel {
+namespace {
+
+// The program's own loop: closing the window in the middle of a deal ends the deal and the
+// program with it, instead of running the round on without a window.
+TEST(TableRealClockTest, TheProgramEndsWhenTheWindowClosesDuringADeal) {
+    testing::EventLog log;
+    QtDelayer delayer;
+    testing::RecordingSound sound{log};
+    testing::ScriptedRandom random;
+    Table table{TableServices{delayer, sound, random}, "/opt/vantorel"};
+    table.show();
+    auto* placeBet = table.findChild<QPushButton*>("Place_Bet");
+    QTimer::singleShot(0, placeBet, &QPushButton::click);   // New Game
+    QTimer::singleShot(10, placeBet, &QPushButton::click);  // Deal: five seconds unless abandoned
+    QTimer::singleShot(1200, &table, &QWidget::close);
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+    watchdog.start(4000);
+
+    QApplication::setQuitOnLastWindowClosed(true);
+    QElapsedTimer clock;
+    clock.start();
+    const int code = QApplication::exec();
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    EXPECT_EQ(code, 0) << "the program ran on after its window closed";
+    EXPECT_LT(clock.elapsed(), 2500);
+    EXPECT_EQ(sound.Plays(), 1);  // the one card turned before the close
+}
+
+}  // namespace
+}  // namespace vantorel
