@@ -17,15 +17,12 @@ constexpr Flag T = FlagTrue, F = FlagFalse;
 // Start-up before the file is read: Quick Play cleared, red backs.
 constexpr Settings StartUp{T, F, T, T, T};
 
-Bytes File(Bytes signature, const Bytes& fields) {
-    signature.insert(signature.end(), fields.begin(), fields.end());
-    return signature;
-}
 const Bytes Signature{0x50, 0x6F, 0x6B, 0x65, 0x72, 0x20, 0x4F, 0x70, 0x74, 0x73};  // Poker Opts
 const Bytes LowerCase{0x70, 0x6F, 0x6B, 0x65, 0x72, 0x20, 0x6F, 0x70, 0x74, 0x73};  // poker opts
 
-OptionsFile From(const Settings& s) {
-    return OptionsFile{s[0], s[1], s[2], s[3], s[4]};
+Bytes File(Bytes signature, const Bytes& fields) {
+    signature.insert(signature.end(), fields.begin(), fields.end());
+    return signature;
 }
 Settings Of(const OptionsFile& o) {
     return {o.Sound, o.QPlay, o.StatAfterGame, o.Limit, o.RedDeck};
@@ -58,7 +55,7 @@ TEST(OptionsFileTest, BytesAndSettings) {
         {"NineteenBytesKeepRedDeck", File(Signature, Bytes(9, 0)), {F, F, F, F, T}, false},
     };
     for (const Row& row : rows) {
-        const OptionsFile read = OptionsFile::Decode(row.file, From(StartUp));
+        const OptionsFile read = OptionsFile::Decode(row.file, {T, F, T, T, T});
         EXPECT_EQ(row.read, Of(read)) << row.name;
         if (row.written) {
             const OptionsFile::Bytes written = read.Encode();
