@@ -53,9 +53,7 @@ TEST(OptionsTest, TicksSavedAreTheTicksOfTheNextStart) {
     {
         TableIn first(dir);
         EXPECT_EQ(StartUpTicks, first.Marks());  // no file yet
-        for (const char* item : {"Menus_Options_Sound", "Menus_Options_Sound",
-                                 "Menus_Options_QPlay", "menus_options_limit"})
-            first.Choose(item);
+        for (const char* item : {"Menus_Options_QPlay", "menus_options_limit"}) first.Choose(item);
         EXPECT_EQ((Ticks{true, true, true, false}), first.Marks());
         // A toggle changes its mark and writes nothing.
         EXPECT_FALSE(fs::exists(dir.filePath("pkopts.cfg").toStdString()));
