@@ -17,6 +17,7 @@ namespace vantorel {
 // Quick Play, View Stats after Game and Limit maximum bet as flags, and the card-back colour as
 // held. There is no version or length; bytes after the 20th are never read and never overwritten.
 struct OptionsFile {
+    static constexpr std::string_view FileName = "pkopts.cfg";
     static constexpr std::string_view Signature = "Poker Opts";
     static constexpr std::size_t Size = 20;
     using Bytes = std::array<std::uint8_t, Size>;

@@ -35,7 +35,7 @@ void TableLogic::Form_Load(const std::string& appPath) {
 
 std::string TableLogic::OptionsPath() const {
     return data_.AppPath + static_cast<char>(std::filesystem::path::preferred_separator) +
-           "pkopts.cfg";
+           std::string(OptionsFile::FileName);
 }
 
 OptionsFile TableLogic::Options() const {

@@ -45,6 +45,7 @@ class TableLogic {
     Integer StakeLimit() const;
 
   private:
+    // The four marks and the card-back colour as they stand.
     OptionsFile Options() const;
 
     GameData& data_;
