@@ -228,8 +228,8 @@ void Table::Menus_Options_Save_Click() {
     // A failed save is told, and the game goes on where it stood.
     if (const auto reason = logic_.SaveOptions()) {
         QMessageBox::warning(this, text::Title,
-                             QString("The settings were not saved to %1:\n%2.")
-                                 .arg(Q(logic_.OptionsPath()), Q(*reason)),
+                             QString("The settings were not saved: %1.\n\n%2")
+                                 .arg(Q(*reason), Q(logic_.OptionsPath())),
                              QMessageBox::Ok);
     }
 }
