@@ -124,6 +124,8 @@ void Table::BuildMenus() {
     const auto toggle = [&item, this](QMenu* menu, const char* caption, const char* name,
                                       Option option) {
         QAction* action = item(menu, caption, name);
+        // Choosing a checkable item flips its mark, and that is the whole command: the game reads
+        // the mark when it needs it, so nothing else is connected here.
         action->setCheckable(true);
         action->setChecked(true);
         options_[option] = action;
@@ -149,7 +151,8 @@ void Table::BuildMenus() {
     toggle(options, "Limit maximum bet", "menus_options_limit", Option::Limit);
     item(options, "Deck Colour", "Menus_Options_Deck");
     separator(options, "s4");
-    item(options, "Save Settings", "Menus_Options_Save");
+    connect(item(options, "Save Settings", "Menus_Options_Save"), &QAction::triggered, this,
+            [this] { Menus_Options_Save_Click(); });
 
     // Kept from the table's development and never shown.
     QMenu* debug = menuBar()->addMenu("Debug");
@@ -184,6 +187,7 @@ void Table::Form_Load(const QString& appPath) {
     setWindowIcon(art::WindowIcon());
     logic_.Form_Load(appPath.toStdString());
     // The options file is read last, once start-up has set every default it may override.
+    logic_.ReadOptions();
     Place_Bet->setFocus();
 }
 
@@ -218,6 +222,16 @@ void Table::OpenWinningHands(Flag payTable) {
 
 void Table::Menus_Game_Exit_Click() {
     close();
+}
+
+void Table::Menus_Options_Save_Click() {
+    // A failed save is told, and the game goes on where it stood.
+    if (const auto reason = logic_.SaveOptions()) {
+        QMessageBox::warning(this, text::Title,
+                             QString("The settings were not saved: %1.\n\n%2")
+                                 .arg(Q(*reason), Q(logic_.OptionsPath())),
+                             QMessageBox::Ok);
+    }
 }
 
 void Table::closeEvent(QCloseEvent* event) {

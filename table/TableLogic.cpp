@@ -1,6 +1,7 @@
 #include "TableLogic.h"
 
 #include <cmath>
+#include <filesystem>
 
 #include "StakeText.h"
 #include "Texts.h"
@@ -30,6 +31,31 @@ void TableLogic::Form_Load(const std::string& appPath) {
     for (int i = 1; i <= GameData::HandsPlayed; ++i) data_.HandStats[i] = 0;
     engine_.ShowGameOverHand();
     engine_.UpdateControls();
+}
+
+std::string TableLogic::OptionsPath() const {
+    return data_.AppPath + static_cast<char>(std::filesystem::path::preferred_separator) +
+           std::string(OptionsFile::FileName);
+}
+
+OptionsFile TableLogic::Options() const {
+    return OptionsFile{ToFlag(table_.Checked(Option::Sound)),
+                       ToFlag(table_.Checked(Option::QuickPlay)),
+                       ToFlag(table_.Checked(Option::StatAfterGame)),
+                       ToFlag(table_.Checked(Option::Limit)), data_.RedDeck};
+}
+
+void TableLogic::ReadOptions() {
+    const OptionsFile read = OptionsFile::Read(OptionsPath(), Options());
+    table_.SetChecked(Option::Sound, IsSet(read.Sound));
+    table_.SetChecked(Option::QuickPlay, IsSet(read.QPlay));
+    table_.SetChecked(Option::StatAfterGame, IsSet(read.StatAfterGame));
+    table_.SetChecked(Option::Limit, IsSet(read.Limit));
+    data_.RedDeck = read.RedDeck;
+}
+
+std::optional<std::string> TableLogic::SaveOptions() const {
+    return Options().Write(OptionsPath());
 }
 
 void TableLogic::Place_Bet_Click() {

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "Engine.h"
 #include "GameData.h"
+#include "OptionsFile.h"
 #include "TableControls.h"
 
 namespace vantorel {
@@ -18,6 +20,14 @@ class TableLogic {
     // Start-up, from clearing Quick Play to setting the controls for no game in progress. The
     // window sets its title and position before, and reads the options file after.
     void Form_Load(const std::string& appPath);
+    // The last step of start-up: the options file, when there is a valid one, sets the four marks
+    // and the card-back colour; whatever it does not validly hold keeps its start-up state.
+    void ReadOptions();
+    // Options > "Save Settings": the four marks and the card-back colour as they stand. Gives the
+    // system's reason when the file could not be written.
+    std::optional<std::string> SaveOptions() const;
+    // The options file: pkopts.cfg in the program's folder.
+    std::string OptionsPath() const;
 
     void Place_Bet_Click();
     void HC_Click(int Index);
@@ -35,6 +45,9 @@ class TableLogic {
     Integer StakeLimit() const;
 
   private:
+    // The four marks and the card-back colour as they stand.
+    OptionsFile Options() const;
+
     GameData& data_;
     Engine& engine_;
     TableControls& table_;

@@ -51,6 +51,12 @@ case "$mode" in
         fuzz_corpus="$(mktemp -d)"
         "$root/build-fuzz/bin/stake_text_fuzzer" -runs=200000 -print_final_stats=1 "$fuzz_corpus" "$root/fuzz/corpus"
         rm -rf "$fuzz_corpus"
+        # And the options file's reader on top of its seed files.
+        cmake --build "$root/build-fuzz" -j "$jobs" --target options_file_fuzzer
+        fuzz_corpus="$(mktemp -d)"
+        "$root/build-fuzz/bin/options_file_fuzzer" -runs=100000 -print_final_stats=1 "$fuzz_corpus" \
+            "$root/fuzz/options_corpus"
+        rm -rf "$fuzz_corpus"
         ;;
     *)
         echo "usage: $0 [play|test]" >&2
