@@ -13,6 +13,7 @@
 
 #include "Artwork.h"
 #include "CardPlace.h"
+#include "DeckColour.h"
 #include "ShowCentredModal.h"
 #include "Texts.h"
 #include "Twips.h"
@@ -149,7 +150,8 @@ void Table::BuildMenus() {
     toggle(options, "Quick Play", "Menus_Options_QPlay", Option::QuickPlay);
     toggle(options, "View Stats after Game", "Menus_Options_StatAfterGame", Option::StatAfterGame);
     toggle(options, "Limit maximum bet", "menus_options_limit", Option::Limit);
-    item(options, "Deck Colour", "Menus_Options_Deck");
+    connect(item(options, "Deck Colour", "Menus_Options_Deck"), &QAction::triggered, this,
+            [this] { Menus_Options_Deck_Click(); });
     separator(options, "s4");
     connect(item(options, "Save Settings", "Menus_Options_Save"), &QAction::triggered, this,
             [this] { Menus_Options_Save_Click(); });
@@ -217,6 +219,12 @@ void Table::Menus_Game_New_Click() {
 void Table::OpenWinningHands(Flag payTable) {
     data_.ShowPayTable = payTable;
     WinningHands window(data_, this);
+    ShowCentredModal(window, *this);
+}
+
+void Table::Menus_Options_Deck_Click() {
+    // The cards on the table keep their backs; the engine shows the new colour at its next backs.
+    DeckColour window(data_, this);
     ShowCentredModal(window, *this);
 }
 

@@ -1,11 +1,13 @@
 // Draws the table as a player sees it and writes it to a PNG:
-//   table_screenshot <file.png> [startup|holding]
-// "holding" deals a fixed hand and holds a pair, as in the middle of a round.
+//   table_screenshot <file.png> [startup|holding|blue|deck]
+// "holding" deals a fixed hand and holds a pair, as in the middle of a round; "blue" starts a game
+// with blue backs; "deck" draws the card-back dialog instead of the table.
 #include <QApplication>
 #include <QPixmap>
 #include <cstdio>
 #include <cstring>
 
+#include "DeckColour.h"
 #include "NullServices.h"
 #include "Random.h"
 #include "Table.h"
@@ -31,7 +33,7 @@ class Script final : public vantorel::RandomSource {
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s <file.png> [startup|holding]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s <file.png> [startup|holding|blue|deck]\n", argv[0]);
         return 2;
     }
     QApplication app(argc, argv);
@@ -41,7 +43,18 @@ int main(int argc, char** argv) {
     vantorel::Table table(vantorel::TableServices{delayer, sound, random},
                           QCoreApplication::applicationDirPath());
     table.show();
-    if (argc > 2 && std::strcmp(argv[2], "holding") == 0) {
+    const auto mode = [&](const char* name) { return argc > 2 && std::strcmp(argv[2], name) == 0; };
+    if (mode("deck")) {
+        vantorel::DeckColour dialog(table.Data(), &table);
+        dialog.show();
+        QApplication::processEvents();
+        return dialog.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+    }
+    if (mode("blue")) {
+        table.Data().RedDeck = vantorel::FlagFalse;
+        QMetaObject::invokeMethod(table.findChild<QObject*>("Place_Bet"), "click");  // New Game
+    }
+    if (mode("holding")) {
         for (int card : {24, 50, 19, 37, 45}) random.Queue(card);
         QMetaObject::invokeMethod(table.findChild<QObject*>("Place_Bet"), "click");  // New Game
         QMetaObject::invokeMethod(table.findChild<QObject*>("Place_Bet"), "click");  // Deal

@@ -4,8 +4,9 @@
 
 namespace vantorel {
 
-// One card place of the table: shows one of the card pictures stretched to the place. The picture
-// is drawn at the place's real pixel size, so it stays crisp at any screen density.
+// A card place, on the table or as the card-back dialog's preview: shows one of the card pictures
+// stretched to the place. The picture is drawn at the place's real pixel size, so it stays crisp
+// at any screen density.
 class CardPlace final : public QWidget {
     Q_OBJECT
 
