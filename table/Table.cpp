@@ -11,8 +11,11 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "AboutPoker.h"
 #include "Artwork.h"
 #include "CardPlace.h"
+#include "QtSysInfoHost.h"
+#include "ShellOpen.h"
 #include "ShowCentredModal.h"
 #include "Texts.h"
 #include "Twips.h"
@@ -167,7 +170,8 @@ void Table::BuildMenus() {
     connect(item(help, "Winning Hands", "Menus_Help_Hands"), &QAction::triggered, this,
             [this] { OpenWinningHands(FlagTrue); });
     separator(help, "s3");
-    item(help, "About Vantorel", "Menus_Help_About");
+    connect(item(help, "About Vantorel", "Menus_Help_About"), &QAction::triggered, this,
+            [this] { Menus_Help_About_Click(); });
 }
 
 void Table::SetTabOrder() {
@@ -213,6 +217,17 @@ void Table::Menus_Game_New_Click() {
 void Table::OpenWinningHands(Flag payTable) {
     data_.ShowPayTable = payTable;
     WinningHands window(data_, this);
+    ShowCentredModal(window, *this);
+}
+
+void Table::Menus_Help_About_Click() {
+    AboutPoker window(data_,
+                      {[](const std::string& target) { ShellOpen(target); },
+                       [](QWidget& owner) {
+                           QtSysInfoHost host(owner);
+                           LaunchSystemInfo(host);
+                       }},
+                      this);
     ShowCentredModal(window, *this);
 }
 
