@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 #include <utility>
 
 #include "Artwork.h"
@@ -81,6 +82,13 @@ AboutPoker::AboutPoker(const GameData& game, AboutActions actions, QWidget* pare
     Form_Load();
     for (QLabel* label : {lblTitle, lblVersion, lblDescription, lblDisclaimer, SiteLink}) {
         FitToText(*label);
+    }
+    // A button too narrow for its caption grows to the left, into the gap beside the notice, so
+    // the buttons keep their right edges.
+    for (QPushButton* button : {cmdOK, cmdSysInfo}) {
+        const QRect design = button->geometry();
+        const int width = std::max(design.width(), button->sizeHint().width());
+        button->setGeometry(design.right() + 1 - width, design.y(), width, design.height());
     }
 }
 
