@@ -13,6 +13,7 @@ constexpr auto ProgramValue = "PATH";
 constexpr auto FolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
 constexpr auto FolderValue = "MSINFO";
 constexpr auto ProgramFile = "\\MSINFO32.EXE";
+constexpr auto SystemInformationUnavailable = "System Information Is Unavailable At This Time";
 
 // Query, set value, create sub-key, enumerate, notify, create link and read control: more than
 // reading needs, so a key whose write rights are refused is not found.

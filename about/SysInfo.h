@@ -18,9 +18,6 @@ class SysInfoHost {
     virtual void ShowMessage(const std::string& prompt) = 0;
 };
 
-inline constexpr auto SystemInformationUnavailable =
-    "System Information Is Unavailable At This Time";
-
 // Reads one value of the registry as text into Result: true when it was read. A string value
 // gives its text; a value of another type counts as read and leaves Result as it was. Throws
 // std::invalid_argument for a value that holds no data at all. The key is closed on every way

@@ -2,7 +2,8 @@
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
+#include <optional>
+#include <ostream>
 #include <random>
 #include <string>
 #include <vector>
@@ -12,17 +13,17 @@
 #include "SysInfo.h"
 
 // The launcher against a registry staged row by row: the in-process store, or under Wine the
-// registry of the Wine prefix. Either way, what the desktop is asked to do is recorded.
+// registry of the Wine prefix. What the desktop is asked to do is recorded.
 namespace vantorel {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::string_literals;
 using registry::LocalMachine;
 using registry::ValueType;
 
 const std::string ProgramKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 const std::string FolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
-const std::string Message = "System Information Is Unavailable At This Time";
 
 class RecordingHost final : public SysInfoHost {
   public:
@@ -36,140 +37,118 @@ class RecordingHost final : public SysInfoHost {
     std::vector<std::string> messages;
 };
 
-// Files on disk for the values to name: a program, and a folder holding MSINFO32.EXE.
-struct Paths {
-    std::string folder;   // holds no MSINFO32.EXE
-    std::string program;  // an existing file
-    std::string tools;    // a folder with MSINFO32.EXE in it
+struct Value {
+    Value(std::string b, ValueType t = ValueType::String) : bytes(std::move(b)), type(t) {}
+    std::string bytes;
+    ValueType type;
 };
 
-void Put(const std::string& key, const std::string& name, const std::string& bytes,
-         ValueType type = ValueType::String) {
-    ASSERT_EQ(registry::Success, registry::SetValue(LocalMachine, key, name, type, bytes));
-}
-// A string as the registry keeps it, with its terminating NUL.
-std::string Sz(const std::string& text) {
-    return text + '\0';
-}
-
+// In the texts, %P stands for an existing program file, %T for a folder that holds
+// MSINFO32.EXE and %F for one that does not. Strings are stored with or without their NUL.
 struct Row {
     const char* name;
-    std::function<void(const Paths&)> stage;
-    std::function<std::vector<std::string>(const Paths&)> started;
+    std::optional<Value> path;    // "PATH" of the program's key
+    std::optional<Value> folder;  // "MSINFO" of the folder key
+    std::vector<std::string> started;
     bool message;
-    bool refusesAccess = false;
+    bool refused = false;
 };
 
+void PrintTo(const Row& row, std::ostream* os) {
+    *os << row.name;
+}
+
+const std::string Long(1023, 'x');
 const Row Rows[] = {
-    {"BothKeysMissing", [](const Paths&) {},
-     [](const Paths&) { return std::vector<std::string>{}; }, true},
-    {"BothKeysRefuseTheRightsAskedFor",
-     [](const Paths& p) {
-         Put(ProgramKey, "PATH", Sz(p.program));
-         Put(FolderKey, "MSINFO", Sz(p.tools));
-         constexpr std::uint32_t setValueRight = 2;
-         registry::RefuseAccess(LocalMachine, ProgramKey, setValueRight);
-         registry::RefuseAccess(LocalMachine, FolderKey, setValueRight);
-     },
-     [](const Paths&) { return std::vector<std::string>{}; }, true, true},
-    {"PathFoundSecondNeverRead",
-     [](const Paths& p) {
-         Put(ProgramKey, "path", Sz(p.program));
-         Put(FolderKey, "MSINFO", Sz(p.tools));
-     },
-     [](const Paths& p) { return std::vector<std::string>{p.program}; }, false},
-    {"PathNamesMissingFileStartedUntested",
-     [](const Paths& p) {
-         Put(ProgramKey, "PATH", Sz(p.folder + "\\missing.exe"));
-         Put(FolderKey, "MSINFO", Sz(p.tools));
-     },
-     [](const Paths& p) { return std::vector<std::string>{p.folder + "\\missing.exe"}; }, true},
+    {"BothKeysMissing", {}, {}, {}, true},
+    {"BothKeysRefuseTheRightsAskedFor", "%P\0"s, "%T\0"s, {}, true, true},
+    {"PathFoundSecondNeverRead", "%P\0"s, "%T\0"s, {"%P"}, false},
+    {"PathNamesMissingFileStartedUntested", "%F\\gone.exe\0"s, "%T\0"s, {"%F\\gone.exe"}, true},
     {"PathOfAnotherTypeFoundWithoutText",
-     [](const Paths& p) {
-         Put(ProgramKey, "PATH", Sz(p.program), ValueType::ExpandString);
-         Put(FolderKey, "MSINFO", Sz(p.tools));
-     },
-     [](const Paths&) { return std::vector<std::string>{""}; }, true},
-    {"PathOf1024BytesIsRead",
-     [](const Paths&) { Put(ProgramKey, "PATH", Sz(std::string(1023, 'x'))); },
-     [](const Paths&) { return std::vector<std::string>{std::string(1023, 'x')}; }, true},
-    {"PathOver1024BytesCountsAsMissing",
-     [](const Paths& p) {
-         Put(ProgramKey, "PATH", Sz(std::string(1024, 'x')));
-         Put(FolderKey, "MSINFO", Sz(p.tools));
-     },
-     [](const Paths& p) { return std::vector<std::string>{p.tools + "\\MSINFO32.EXE"}; }, false},
-    {"EmptyPathEndsTheSearch",
-     [](const Paths& p) {
-         Put(ProgramKey, "PATH", "");
-         Put(FolderKey, "MSINFO", Sz(p.tools));
-     },
-     [](const Paths&) { return std::vector<std::string>{}; }, true},
-    {"FolderWithoutMsinfo32", [](const Paths& p) { Put(FolderKey, "msinfo", Sz(p.folder)); },
-     [](const Paths&) { return std::vector<std::string>{}; }, true},
-    {"FolderWithTrailingBackslash",
-     [](const Paths& p) { Put(FolderKey, "MSINFO", Sz(p.tools + "\\")); },
-     [](const Paths& p) { return std::vector<std::string>{p.tools + "\\\\MSINFO32.EXE"}; }, false},
-    {"StringWithItsNul", [](const Paths& p) { Put(ProgramKey, "PATH", Sz(p.program)); },
-     [](const Paths& p) { return std::vector<std::string>{p.program}; }, false},
-    {"StringWithoutItsNul", [](const Paths& p) { Put(ProgramKey, "PATH", p.program); },
-     [](const Paths& p) { return std::vector<std::string>{p.program}; }, false},
+     Value("%P\0"s, ValueType::ExpandString),
+     "%T\0"s,
+     {""},
+     true},
+    {"PathOf1024BytesIsRead", Long + '\0', {}, {Long}, true},
+    {"PathOver1024BytesCountsAsMissing", Long + "x\0"s, "%T\0"s, {"%T\\MSINFO32.EXE"}, false},
+    {"EmptyPathEndsTheSearch", ""s, "%T\0"s, {}, true},
+    {"FolderWithoutMsinfo32", {}, "%F\0"s, {}, true},
+    {"FolderWithTrailingBackslash", {}, "%T\\\0"s, {"%T\\\\MSINFO32.EXE"}, false},
+    {"StringWithItsNul", "%P\0"s, {}, {"%P"}, false},
+    {"StringWithoutItsNul", "%P"s, {}, {"%P"}, false},
 };
 
 class LaunchSystemInfoTest : public ::testing::TestWithParam<Row> {
   protected:
     void SetUp() override {
-        if (!registry::ScratchRegistry()) {
-            GTEST_SKIP() << "would rewrite this machine's own system information keys";
-        }
-        if (GetParam().refusesAccess && !registry::RefuseAccess(LocalMachine, ProgramKey, 0)) {
+        if (!registry::ScratchRegistry()) GTEST_SKIP() << "would rewrite this machine's registry";
+        if (GetParam().refused && !registry::RefuseAccess(LocalMachine, ProgramKey, 0)) {
             GTEST_SKIP() << "the system's registry cannot be made to refuse its administrator";
         }
-        for (const std::string* key : {&ProgramKey, &FolderKey}) {
+        for (const std::string& key : {ProgramKey, FolderKey}) {
             registry::Handle handle = 0;
-            constexpr std::uint32_t readRights = 0x20019;
-            existed_.push_back(registry::OpenKey(LocalMachine, *key, readRights, handle) ==
-                               registry::Success);
+            existed_.push_back(registry::OpenKey(LocalMachine, key, 0x20019, handle) == 0);
             registry::CloseKey(handle);
-            registry::DeleteKey(LocalMachine, *key);
+            registry::DeleteKey(LocalMachine, key);
         }
-        const fs::path folder = fs::temp_directory_path() /
-                                ("vantorel-sysinfo-" + std::to_string(std::random_device{}()));
-        fs::create_directories(folder / "tools");
-        paths_ = {folder.string(), (folder / "sysinfo.exe").string(), (folder / "tools").string()};
-        // Joined with a backslash as the launcher joins; on Windows both name the same file.
+        folder_ = fs::temp_directory_path() /
+                  ("vantorel-sysinfo-" + std::to_string(std::random_device{}()));
+        fs::create_directories(folder_ / "tools");
+        // Joined with backslashes as the launcher joins them; on Windows both are one file.
         for (const std::string& file :
-             {paths_.program, paths_.tools + "\\MSINFO32.EXE", paths_.tools + "\\\\MSINFO32.EXE"}) {
+             {Expand("%P"), Expand("%T\\MSINFO32.EXE"), Expand("%T\\\\MSINFO32.EXE")}) {
             std::ofstream(file) << "program";
         }
     }
 
     void TearDown() override {
-        if (existed_.empty()) return;
         // Our keys go; a key that was there before comes back, empty as it was found.
-        const std::string* keys[] = {&ProgramKey, &FolderKey};
         for (std::size_t i = 0; i < existed_.size(); ++i) {
-            registry::DeleteKey(LocalMachine, *keys[i]);
-            if (existed_[i]) registry::CreateKey(LocalMachine, *keys[i]);
+            const std::string& key = i == 0 ? ProgramKey : FolderKey;
+            registry::DeleteKey(LocalMachine, key);
+            if (existed_[i]) registry::CreateKey(LocalMachine, key);
         }
         std::error_code ignored;
-        fs::remove_all(fs::path(paths_.folder).parent_path() / fs::path(paths_.folder).filename(),
-                       ignored);
+        if (!folder_.empty()) fs::remove_all(folder_, ignored);
     }
 
-    Paths paths_;
+    std::string Expand(std::string text) const {
+        const std::pair<std::string, fs::path> names[] = {
+            {"%P", folder_ / "sysinfo.exe"}, {"%T", folder_ / "tools"}, {"%F", folder_}};
+        for (const auto& [name, path] : names) {
+            for (auto at = text.find(name); at != std::string::npos; at = text.find(name)) {
+                text.replace(at, name.size(), path.string());
+            }
+        }
+        return text;
+    }
+
+    void Stage(const std::string& key, const char* name, const std::optional<Value>& value) {
+        if (!value) return;
+        ASSERT_EQ(registry::Success,
+                  registry::SetValue(LocalMachine, key, name, value->type, Expand(value->bytes)));
+        // The rights to write are what the registry may refuse; reading alone would do.
+        if (GetParam().refused) registry::RefuseAccess(LocalMachine, key, 0x2);
+    }
+
+    fs::path folder_;
     std::vector<bool> existed_;
 };
 
 TEST_P(LaunchSystemInfoTest, StartsTheProgramOrShowsTheOneMessage) {
     const Row& row = GetParam();
-    row.stage(paths_);
+    // Named in other cases than the launcher asks for: the registry compares without case.
+    Stage(ProgramKey, "Path", row.path);
+    Stage(FolderKey, "msinfo", row.folder);
     RecordingHost host;
     LaunchSystemInfo(host);
-    EXPECT_EQ(row.started(paths_), host.started);
-    EXPECT_EQ(row.message ? std::vector<std::string>{Message} : std::vector<std::string>{},
-              host.messages);
-    // Every key opened along the way is closed again.
+
+    std::vector<std::string> started;
+    for (const std::string& path : row.started) started.push_back(Expand(path));
+    EXPECT_EQ(started, host.started);
+    const std::vector<std::string> message{"System Information Is Unavailable At This Time"};
+    EXPECT_EQ(row.message ? message : std::vector<std::string>{}, host.messages);
+    // Every key opened along the way has been closed again.
     if (const auto open = registry::OpenKeys()) {
         EXPECT_EQ(0, *open);
     }
