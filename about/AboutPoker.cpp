@@ -17,8 +17,8 @@ namespace {
 
 constexpr auto Description = "An easy to play Video Draw Poker game for Windows 9x/NT";
 constexpr auto Disclaimer =
-    "Copyright \u00A9 2026 the Vantorel developers. All rights reserved. You may copy and give "
-    "this game away freely, whole and unchanged, but not sell it.";
+    "Copyright \u00A9 2026 the Vantorel developers. All rights reserved. Free to share "
+    "whole and unchanged; not for sale.";
 constexpr auto LinkCaption = "Vantorel Home";
 constexpr auto SiteAddress = "http://vantorel.example/index.html?pkr";
 
