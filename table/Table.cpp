@@ -11,9 +11,12 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "AboutPoker.h"
 #include "Artwork.h"
 #include "CardPlace.h"
 #include "DeckColour.h"
+#include "QtSysInfoHost.h"
+#include "ShellOpen.h"
 #include "ShowCentredModal.h"
 #include "Texts.h"
 #include "Twips.h"
@@ -172,7 +175,8 @@ void Table::BuildMenus() {
     connect(item(help, "Winning Hands", "Menus_Help_Hands"), &QAction::triggered, this,
             [this] { OpenWinningHands(FlagTrue); });
     separator(help, "s3");
-    item(help, "About Vantorel", "Menus_Help_About");
+    connect(item(help, "About Vantorel", "Menus_Help_About"), &QAction::triggered, this,
+            [this] { Menus_Help_About_Click(); });
 }
 
 void Table::SetTabOrder() {
@@ -225,6 +229,17 @@ void Table::OpenWinningHands(Flag payTable) {
 void Table::Menus_Options_Deck_Click() {
     // The cards on the table keep their backs; the engine shows the new colour at its next backs.
     DeckColour window(data_, this);
+    ShowCentredModal(window, *this);
+}
+
+void Table::Menus_Help_About_Click() {
+    AboutPoker window(data_,
+                      {[](const std::string& target) { ShellOpen(target); },
+                       [](QWidget& owner) {
+                           QtSysInfoHost host(owner);
+                           LaunchSystemInfo(host);
+                       }},
+                      this);
     ShowCentredModal(window, *this);
 }
 

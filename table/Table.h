@@ -65,6 +65,7 @@ class Table final : public QMainWindow, public TableControls, public StatisticsW
     void Menus_Game_Exit_Click();
     void Menus_Options_Deck_Click();
     void Menus_Options_Save_Click();
+    void Menus_Help_About_Click();
     // Opens the pay table (True) or the statistics (False), centred and modal.
     void OpenWinningHands(Flag payTable);
     QWidget* Widget(Control control) const;
