@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets up a fresh Debian 12 machine for Vantorel, builds it, and then either starts the game
 # ("play") or runs every test, once plainly and once under AddressSanitizer and
-# UndefinedBehaviorSanitizer ("test").
+# UndefinedBehaviorSanitizer, and the Qt-free ones again built for Windows, under Wine ("test").
 set -euo pipefail
 
 mode="${1:-play}"
@@ -9,7 +9,8 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 jobs="$(nproc)"
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libsdl2-mixer-dev
-          libgtest-dev libgmock-dev libbenchmark-dev clang-format clang-14 libclang-rt-14-dev)
+          libgtest-dev libgmock-dev libbenchmark-dev clang-format clang-14 libclang-rt-14-dev
+          g++-mingw-w64-x86-64-posix wine64 googletest)
 
 install_missing() {
     local missing=()
@@ -42,6 +43,9 @@ case "$mode" in
             \( -name '*.cpp' -o -name '*.h' \) -print0 2>/dev/null | xargs -0 clang-format --dry-run --Werror)
         build build all -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTOREL_WERROR=ON
         (cd "$root/build" && ctest --output-on-failure -j "$jobs")
+        # The Qt-free part again, built for Windows, with its tests run under Wine.
+        build build-win all -DVANTOREL_WERROR=ON --toolchain "$root/tools/mingw-w64.cmake"
+        (cd "$root/build-win" && "$root/tools/wine-run" ctest --output-on-failure -j "$jobs")
         build build-asan all -DVANTOREL_WERROR=ON -DVANTOREL_SANITIZE=ON -DVANTOREL_BENCH=OFF
         (cd "$root/build-asan" && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
             ctest --output-on-failure -j "$jobs")

@@ -21,7 +21,7 @@ EventLog Show(const EventLog& log, std::size_t from = 0) {
     return out;
 }
 
-long Count(const EventLog& log, const std::string& entry) {
+std::ptrdiff_t Count(const EventLog& log, const std::string& entry) {
     return std::count(log.begin(), log.end(), entry);
 }
 

@@ -12,7 +12,7 @@ namespace {
 using testing::EventLog;
 using testing::Harness;
 
-long Count(const EventLog& log, const std::string& entry) {
+std::ptrdiff_t Count(const EventLog& log, const std::string& entry) {
     return std::count(log.begin(), log.end(), entry);
 }
 
