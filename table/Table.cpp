@@ -13,6 +13,7 @@
 
 #include "Artwork.h"
 #include "CardPlace.h"
+#include "PlaceOuterFrame.h"
 #include "ShowCentredModal.h"
 #include "Texts.h"
 #include "Twips.h"
@@ -58,7 +59,6 @@ Table::~Table() = default;
 void Table::BuildControls() {
     auto* client = new QWidget(this);
     client->setObjectName("Client");
-    client->setMinimumSize(ClientArea);
     setCentralWidget(client);
 
     for (int place = 1; place <= Places; ++place) {
@@ -188,14 +188,18 @@ void Table::Form_Load(const QString& appPath) {
 }
 
 void Table::CentreOnScreen() {
-    const QScreen* screen =
-        this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
-    if (screen == nullptr) return;
-    const QRectF area = screen->geometry();
-    const QSizeF outer = frameGeometry().size();
-    move(QPointF(area.left() + (area.width() - outer.width()) / 2,
-                 area.top() + (area.height() - outer.height()) / 2)
-             .toPoint());
+    // The screen is read when the window is placed, and again once the window manager has framed
+    // it, since its frame is known only then.
+    PlaceOuterFrame(
+        *this,
+        [this](const QSizeF& outer) {
+            const QScreen* screen =
+                this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
+            const QRectF area = screen != nullptr ? QRectF(screen->geometry()) : QRectF();
+            return QPointF(area.left() + (area.width() - outer.width()) / 2,
+                           area.top() + (area.height() - outer.height()) / 2);
+        },
+        {});
 }
 
 void Table::Menus_Game_New_Click() {
