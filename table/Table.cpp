@@ -82,6 +82,10 @@ void Table::BuildControls() {
     Score_Value->setObjectName("Score_Value");
     Score_Value->setGeometry(ScoreValueRect);
     Score_Value->setReadOnly(true);
+    // The score is shown, not edited: reaching the box by Tab selects no text in it.
+    connect(Score_Value, &QLineEdit::selectionChanged, Score_Value, [this] {
+        if (Score_Value->hasSelectedText()) Score_Value->deselect();
+    });
 
     Bet_Down = new QPushButton("<", client);
     Bet_Down->setObjectName("Bet_Down");
@@ -106,9 +110,11 @@ void Table::BuildControls() {
     Place_Bet->setGeometry(PlaceBetRect);
     connect(Place_Bet, &QPushButton::clicked, this, [this] { logic_.Place_Bet_Click(); });
 
+    // Enter presses whichever button has the focus. Outside a dialog an auto-default button is
+    // the default only while it has the focus, so no button answers Enter typed elsewhere.
     for (QPushButton* button :
          {HC_[1], HC_[2], HC_[3], HC_[4], HC_[5], Bet_Down, Bet_Up, Place_Bet}) {
-        button->setAutoDefault(false);
+        button->setAutoDefault(true);
     }
 }
 
@@ -271,7 +277,20 @@ std::string Table::Text(Control control) const {
 }
 
 void Table::SetEnabled(Control control, bool enabled) {
-    Widget(control)->setEnabled(enabled);
+    QWidget* const widget = Widget(control);
+    if (!enabled && focusWidget() == widget) {
+        // Switching the focused control off would pass the focus down the tab order, to the score
+        // box as often as not, and leave it there. The window keeps it until the main button is
+        // back, so Space and Enter go on dealing.
+        focusTakenBySwitchingOff_ = true;
+        widget->clearFocus();
+    }
+    widget->setEnabled(enabled);
+    if (enabled && control == Control::Place_Bet && focusTakenBySwitchingOff_) {
+        focusTakenBySwitchingOff_ = false;
+        // A focus the player has put somewhere since stays there.
+        if (focusWidget() == nullptr) Place_Bet->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void Table::Refresh(Control control) {
