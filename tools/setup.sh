@@ -8,7 +8,7 @@ mode="${1:-play}"
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 jobs="$(nproc)"
 
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libsdl2-mixer-dev
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libsdl2-mixer-dev libasound2-dev
           libgtest-dev libgmock-dev libbenchmark-dev clang-format clang-14 libclang-rt-14-dev
           xvfb openbox x11-utils)
 
