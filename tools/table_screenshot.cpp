@@ -1,6 +1,7 @@
 // Draws the table as a player sees it and writes it to a PNG:
 //   table_screenshot <file.png> [startup|holding]
-// "holding" deals a fixed hand and holds a pair, as in the middle of a round.
+// "holding" deals a fixed hand (a pair of Jacks and three odd cards) and holds the Jacks, as in
+// the middle of a round.
 #include <QApplication>
 #include <QPixmap>
 #include <cstdio>
@@ -42,7 +43,7 @@ int main(int argc, char** argv) {
                           QCoreApplication::applicationDirPath());
     table.show();
     if (argc > 2 && std::strcmp(argv[2], "holding") == 0) {
-        for (int card : {24, 50, 19, 37, 45}) random.Queue(card);
+        for (int card : {24, 50, 19, 4, 35}) random.Queue(card);
         QMetaObject::invokeMethod(table.findChild<QObject*>("Place_Bet"), "click");  // New Game
         QMetaObject::invokeMethod(table.findChild<QObject*>("Place_Bet"), "click");  // Deal
         QMetaObject::invokeMethod(table.findChild<QObject*>("HC_1"), "click");
