@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -47,22 +46,15 @@ std::optional<QRect> XFrame(WId window) {
 }
 
 // A window manager frames and places a window a little after it is mapped: the frame is read
-// until it has held still for a while.
+// until two readings agree.
 std::optional<QRect> SettledXFrame(const QWidget& window) {
-    constexpr int QuietMs = 300, GiveUpMs = 4000, PollMs = 50;
-    QElapsedTimer clock;
-    clock.start();
+    constexpr int PollMs = 200, Polls = 20;
     std::optional<QRect> last;
-    qint64 stillSince = 0;
-    while (clock.elapsed() < GiveUpMs) {
+    for (int poll = 0; poll < Polls; ++poll) {
         QTest::qWait(PollMs);
         const auto now = XFrame(window.winId());
-        if (now != last) {
-            last = now;
-            stillSince = clock.elapsed();
-        } else if (last && clock.elapsed() - stillSince >= QuietMs) {
-            return last;
-        }
+        if (now && now == last) return now;
+        last = now;
     }
     return last;
 }
