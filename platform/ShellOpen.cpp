@@ -1,16 +1,22 @@
 #include "ShellOpen.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QString>
-#include <QUrl>
 
 namespace vantorel {
 
+QUrl ShellOpenUrl(const std::string& Target) {
+    const QString target = QString::fromStdString(Target);
+    if (target.isEmpty()) return {};
+    const QUrl address(target);
+    if (address.isValid() && address.scheme().size() > 1) return address;
+    return QUrl::fromLocalFile(QDir::current().absoluteFilePath(target));
+}
+
 void ShellOpen(const std::string& Target) noexcept {
-    // fromUserInput turns a bare "www.example.org" into a web address and a local path into a
-    // file URL, so callers pass whatever the player would type.
     try {
-        QDesktopServices::openUrl(QUrl::fromUserInput(QString::fromStdString(Target)));
+        QDesktopServices::openUrl(ShellOpenUrl(Target));
     } catch (...) {
         // Opening a link is a courtesy; nothing it could throw is worth ending the game for.
     }

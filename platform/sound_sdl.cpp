@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "SdlSoundPlayer.h"
+#include "SoundLibraryLog.h"
 
 namespace vantorel {
 
@@ -77,6 +78,7 @@ bool SdlSoundPlayer::OpenDevice() {
     // which this program never reads.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Vantorel");
+    QuietSoundLibraryLog();
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     if (Mix_OpenAudio(MIX_DEFAULT_FREQUENCY, MIX_DEFAULT_FORMAT, OutputChannels, ChunkSamples) !=
         0) {

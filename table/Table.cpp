@@ -15,6 +15,7 @@
 #include "Artwork.h"
 #include "CardPlace.h"
 #include "DeckColour.h"
+#include "PlaceOuterFrame.h"
 #include "QtSysInfoHost.h"
 #include "ShellOpen.h"
 #include "ShowCentredModal.h"
@@ -62,7 +63,6 @@ Table::~Table() = default;
 void Table::BuildControls() {
     auto* client = new QWidget(this);
     client->setObjectName("Client");
-    client->setMinimumSize(ClientArea);
     setCentralWidget(client);
 
     for (int place = 1; place <= Places; ++place) {
@@ -86,6 +86,10 @@ void Table::BuildControls() {
     Score_Value->setObjectName("Score_Value");
     Score_Value->setGeometry(ScoreValueRect);
     Score_Value->setReadOnly(true);
+    // The score is shown, not edited: reaching the box by Tab selects no text in it.
+    connect(Score_Value, &QLineEdit::selectionChanged, Score_Value, [this] {
+        if (Score_Value->hasSelectedText()) Score_Value->deselect();
+    });
 
     Bet_Down = new QPushButton("<", client);
     Bet_Down->setObjectName("Bet_Down");
@@ -110,9 +114,11 @@ void Table::BuildControls() {
     Place_Bet->setGeometry(PlaceBetRect);
     connect(Place_Bet, &QPushButton::clicked, this, [this] { logic_.Place_Bet_Click(); });
 
+    // Enter presses whichever button has the focus. Outside a dialog an auto-default button is
+    // the default only while it has the focus, so no button answers Enter typed elsewhere.
     for (QPushButton* button :
          {HC_[1], HC_[2], HC_[3], HC_[4], HC_[5], Bet_Down, Bet_Up, Place_Bet}) {
-        button->setAutoDefault(false);
+        button->setAutoDefault(true);
     }
 }
 
@@ -198,14 +204,18 @@ void Table::Form_Load(const QString& appPath) {
 }
 
 void Table::CentreOnScreen() {
-    const QScreen* screen =
-        this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
-    if (screen == nullptr) return;
-    const QRectF area = screen->geometry();
-    const QSizeF outer = frameGeometry().size();
-    move(QPointF(area.left() + (area.width() - outer.width()) / 2,
-                 area.top() + (area.height() - outer.height()) / 2)
-             .toPoint());
+    // The screen is read when the window is placed, and again once the window manager has framed
+    // it, since its frame is known only then.
+    PlaceOuterFrame(
+        *this,
+        [this](const QSizeF& outer) {
+            const QScreen* screen =
+                this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
+            const QRectF area = screen != nullptr ? QRectF(screen->geometry()) : QRectF();
+            return QPointF(area.left() + (area.width() - outer.width()) / 2,
+                           area.top() + (area.height() - outer.height()) / 2);
+        },
+        {});
 }
 
 void Table::Menus_Game_New_Click() {
@@ -304,7 +314,20 @@ std::string Table::Text(Control control) const {
 }
 
 void Table::SetEnabled(Control control, bool enabled) {
-    Widget(control)->setEnabled(enabled);
+    QWidget* const widget = Widget(control);
+    if (!enabled && focusWidget() == widget) {
+        // Switching the focused control off would pass the focus down the tab order, to the score
+        // box as often as not, and leave it there. The window keeps it until the main button is
+        // back, so Space and Enter go on dealing.
+        focusTakenBySwitchingOff_ = true;
+        widget->clearFocus();
+    }
+    widget->setEnabled(enabled);
+    if (enabled && control == Control::Place_Bet && focusTakenBySwitchingOff_) {
+        focusTakenBySwitchingOff_ = false;
+        // A focus the player has put somewhere since stays there.
+        if (focusWidget() == nullptr) Place_Bet->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void Table::Refresh(Control control) {

@@ -86,6 +86,8 @@ class Table final : public QMainWindow, public TableControls, public StatisticsW
     QPushButton* Place_Bet = nullptr;
     QAction* Menus_Game_ViewStats = nullptr;
     std::map<Option, QAction*> options_;
+    // The focus was on a control when the game switched it off; the main button takes it back.
+    bool focusTakenBySwitchingOff_ = false;
 };
 
 }  // namespace vantorel

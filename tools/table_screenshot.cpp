@@ -1,7 +1,8 @@
 // Draws the table as a player sees it and writes it to a PNG:
 //   table_screenshot <file.png> [startup|holding|blue|deck]
-// "holding" deals a fixed hand and holds a pair, as in the middle of a round; "blue" starts a game
-// with blue backs; "deck" draws the card-back dialog instead of the table.
+// "holding" deals a fixed hand (a pair of Jacks and three odd cards) and holds the Jacks, as in
+// the middle of a round; "blue" starts a game with blue backs; "deck" draws the card-back dialog
+// instead of the table.
 #include <QApplication>
 #include <QPixmap>
 #include <cstdio>
@@ -55,7 +56,7 @@ int main(int argc, char** argv) {
         QMetaObject::invokeMethod(table.findChild<QObject*>("Place_Bet"), "click");  // New Game
     }
     if (mode("holding")) {
-        for (int card : {24, 50, 19, 37, 45}) random.Queue(card);
+        for (int card : {24, 50, 19, 4, 35}) random.Queue(card);
         QMetaObject::invokeMethod(table.findChild<QObject*>("Place_Bet"), "click");  // New Game
         QMetaObject::invokeMethod(table.findChild<QObject*>("Place_Bet"), "click");  // Deal
         QMetaObject::invokeMethod(table.findChild<QObject*>("HC_1"), "click");

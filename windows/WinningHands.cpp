@@ -1,6 +1,7 @@
 #include "WinningHands.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QStringList>
@@ -229,9 +230,9 @@ QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& caption,
     return label;
 }
 
-void MakeBold(QWidget& widget) {
+void SetWeight(QWidget& widget, QFont::Weight weight) {
     QFont font = widget.font();
-    font.setBold(true);
+    font.setWeight(weight);
     widget.setFont(font);
 }
 
@@ -267,11 +268,12 @@ void WinningHands::BuildControls() {
     Hand_Clmn = MakeLabel(WinHandFrame, "Hand_Clmn", HandHeader, Qt::AlignHCenter);
     Desc_Clmn = MakeLabel(WinHandFrame, "Desc_Clmn", DescriptionHeader, Qt::AlignHCenter);
     Value_Clmn = MakeLabel(WinHandFrame, "Value_Clmn", "Value_Clmn", Qt::AlignHCenter);
-    for (QLabel* header : {Hand_Clmn, Desc_Clmn, Value_Clmn}) MakeBold(*header);
+    for (QLabel* header : {Hand_Clmn, Desc_Clmn, Value_Clmn}) SetWeight(*header, QFont::Bold);
 
     for (int i = 0; i < BreakCount; ++i) {
         Break[i] = MakeLabel(WinHandFrame, QStringLiteral("Break_%1").arg(i), LeftSeparator);
-        MakeBold(*Break[i]);
+        // The separators are drawn in a heavy black face: the heaviest weight the font has.
+        SetWeight(*Break[i], QFont::Black);
     }
     for (int row = 0; row < HandRows; ++row) {
         const HandRow& hand = Rows[row];
@@ -412,6 +414,15 @@ void WinningHands::ShowStatisticsMode() {
     const Integer lost = SatSub(stats[GameData::HandsPlayed], won);
     Lost->setText(FromStd(NumberText(lost)));
     Won->setText(FromStd(NumberText(Saturate(won))));
+}
+
+void WinningHands::keyPressEvent(QKeyEvent* event) {
+    // O.K is no cancel button: Escape leaves the window open. It closes by O.K or its close box.
+    if (event->matches(QKeySequence::Cancel)) {
+        event->ignore();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void WinningHands::Close_Winning_Hands_Click() {

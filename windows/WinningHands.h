@@ -22,6 +22,9 @@ class WinningHands : public QDialog {
   public:
     WinningHands(GameData& game, QWidget* parent);
 
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     static constexpr int HandRows = 9;
     static constexpr int BreakCount = 18;
