@@ -33,9 +33,6 @@ void TableLogic::Form_Load(const std::string& appPath) {
 }
 
 void TableLogic::Place_Bet_Click() {
-    // A click that slips in while an abandoned round is still unwinding must not start a round
-    // inside it.
-    if (engine_.RoundUnderWay()) return;
     switch (data_.State()) {
         case GameState::Idle:
             data_.GameInProgress = FlagTrue;
