@@ -45,30 +45,21 @@ void CheckCounts(const Harness& h, const std::array<std::int16_t, 11>& before) {
         Check(h.data.HandStats[i] >= before[i], "a count went down");
 }
 
-struct Input {
-    const std::uint8_t* data;
-    std::size_t size;
-    std::uint8_t Next() {
-        if (size == 0) return 0;
-        --size;
-        return *data++;
-    }
-};
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Harness h;
     h.logic.Place_Bet_Click();  // a new game
-    Input in{data, size};
-    while (in.size > 0) {
-        const std::uint8_t options = in.Next(), stake = in.Next(), holds = in.Next();
+    std::size_t at = 0;
+    const auto next = [&] { return at < size ? data[at++] : std::uint8_t{0}; };
+    while (at < size) {
+        const std::uint8_t options = next(), stake = next(), holds = next();
         h.table.SetChecked(Option::QuickPlay, (options & 1U) == 0);
         h.table.SetChecked(Option::Limit, (options & 2U) != 0);
         if (options & 4U) h.table.SetText(Control::Bet_Value, std::to_string(stake));
         if (options & 8U) (stake & 1U) ? h.logic.Bet_Up_Click() : h.logic.Bet_Down_Click();
         for (int i = 0; i < NumbersPerRound; ++i)
-            h.random.QueueNumber(static_cast<float>(in.Next()) / 256.0f);
+            h.random.QueueNumber(static_cast<float>(next()) / 256.0f);
 
         const auto before = h.data.HandStats;
         h.logic.Place_Bet_Click();  // deal

@@ -89,14 +89,5 @@ TEST(HandEvaluationTest, EveryHandIsJudgedMarkedAndPaidAsAPlayerReadsIt) {
     EXPECT_EQ(0, wrong) << "the first: " << firstWrong;
 }
 
-TEST(HandEvaluationTest, ARoyalFlushAtAHighStakeStopsAtTheSixteenBitCeiling) {
-    CardIndexTable index;
-    index.Fill();
-    PerPlace<Flag> marks{};
-    const Evaluation got = EvaluateHand({0, 40, 49, 50, 51, 52}, index, 33, marks);
-    EXPECT_EQ(HandCode::Royal, got.Code);
-    EXPECT_EQ(32767, got.Win);
-}
-
 }  // namespace
 }  // namespace vantorel

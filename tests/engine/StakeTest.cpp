@@ -106,17 +106,5 @@ TEST(StakeTest, TheDealTakesNoMoreThanTheCeilingAndNeverMoreThanTheScore) {
     }
 }
 
-TEST(StakeTest, HoldTogglesWithItsCaption) {
-    Harness h;
-    h.logic.Place_Bet_Click();
-    h.Deal({2, 16, 30, 44, 7});
-    h.logic.HC_Click(3);
-    EXPECT_EQ("Clear", h.table.Caption(Control::HC_3));
-    EXPECT_EQ(30, h.data.HeldCard[3]);
-    h.logic.HC_Click(3);
-    EXPECT_EQ("Hold", h.table.Caption(Control::HC_3));
-    EXPECT_EQ(FlagFalse, h.data.Held[3]);
-}
-
 }  // namespace
 }  // namespace vantorel

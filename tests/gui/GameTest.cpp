@@ -95,29 +95,5 @@ TEST(GameTest, AWholeGameThroughAWinToGameOver) {
     EXPECT_EQ("Deal", t.Caption("Place_Bet"));
 }
 
-// Four Fives from a stake of 5 pay 125, counted up in 25 steps: Game > Exit a few steps in.
-TEST(GameTest, ExitDuringThePayoutEndsTheRoundAtOnce) {
-    GameTable t;
-    t.Click("Place_Bet");
-    t.Next({5, 18, 31, 44, 13});
-    t.Click("Place_Bet");
-    for (int place = 1; place <= 4; ++place) t.Click(QString("HC_%1").arg(place));
-    t.Next({3, 3, 3, 3, 15});
-    std::size_t loggedAtExit = 0;
-    Integer scoreAtExit = 0;
-    // One card turns (1 s), three flashes (3.6 s), then a few steps of the count-up.
-    t.clock.At(t.clock.Now() + 1.0 + 3.6 + 0.22, [&] {
-        scoreAtExit = t.table.Data().Score;
-        t.Find<QAction>("Menus_Game_Exit").trigger();
-        loggedAtExit = t.log.size();
-    });
-    t.Click("Place_Bet");  // Draw
-    EXPECT_GT(scoreAtExit, 95);
-    EXPECT_LT(scoreAtExit, 220);
-    EXPECT_FALSE(t.table.isVisible());
-    EXPECT_EQ(loggedAtExit, t.log.size()) << "the round went on after the window closed";
-    EXPECT_EQ(scoreAtExit, t.table.Data().Score);
-}
-
 }  // namespace
 }  // namespace vantorel

@@ -1,11 +1,10 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QDialog>
 #include <QTimer>
 #include <functional>
+#include <stdexcept>
 
 #include "FakeTable.h"
 #include "Table.h"
@@ -21,12 +20,10 @@ struct VirtualTable {
     ScriptedRandom random;
     Table table{TableServices{clock, sound, random}, "/opt/vantorel"};
 
-    // A control or menu item by its name; the test fails when there is none.
     template <typename T>
     T& Find(const QString& name) {
-        T* found = table.findChild<T*>(name);
-        if (found == nullptr) throw std::logic_error("no " + name.toStdString());
-        return *found;
+        if (T* found = table.findChild<T*>(name)) return *found;
+        throw std::logic_error("no control " + name.toStdString());
     }
 };
 
@@ -38,17 +35,13 @@ inline bool AnswerModal(const std::function<void()>& open,
     bool answered = false;
     QTimer poll, watchdog;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-        if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            modal && !answered) {
-            answered = true;
-            answer(*modal);
-        }
+        auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (modal != nullptr && !std::exchange(answered, true)) answer(*modal);
     });
     QObject::connect(&watchdog, &QTimer::timeout, [] {
         if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) modal->done(0);
     });
     poll.start(10);
-    watchdog.setSingleShot(true);
     watchdog.start(5000);
     open();
     return answered;

@@ -24,7 +24,7 @@ void VirtualClock::Delay(double Seconds) {
         now_ = std::max(now_, next.key());
         next.mapped()();
         if (interrupted_) {
-            ++interrupts_;
+            ++interrupts;
             return;
         }
     }

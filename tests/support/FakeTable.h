@@ -15,8 +15,7 @@
 
 namespace vantorel::testing {
 
-// One log shared by the fakes: the exact sequence of pictures, texts, sounds and waits a piece of
-// the game produced.
+// One log shared by the fakes: the pictures, texts, sounds and waits in the order they came.
 using EventLog = std::vector<std::string>;
 
 // A table without a window. Writing Bet_Value runs the change handler inside the write, and not
@@ -24,16 +23,15 @@ using EventLog = std::vector<std::string>;
 class FakeTable final : public TableControls {
   public:
     explicit FakeTable(EventLog& log) : log_(log) {}
-
     void ShowPicture(int place, int picture) override {
-        pictures_.at(place) = picture;
+        pictures_.at(place - 1) = picture;
         log_.push_back("picture " + std::to_string(place) + "=" + std::to_string(picture));
     }
     void SetCaption(Control control, const std::string& caption) override {
         captions_[control] = caption;
     }
     void SetText(Control control, const std::string& text) override;
-    std::string Text(Control control) const override { return Find(texts_, control, std::string()); }
+    std::string Text(Control control) const override { return texts_.at(control); }
     void SetEnabled(Control control, bool enabled) override { enabled_[control] = enabled; }
     void Refresh(Control) override {}
     void SetViewStatsEnabled(bool enabled) override { viewStats_ = enabled; }
@@ -41,25 +39,15 @@ class FakeTable final : public TableControls {
     void SetChecked(Option option, bool checked) override { checks_[option] = checked; }
 
     std::function<void()> onBetValueChange;
-
-    std::array<int, 5> Pictures() const {
-        return {pictures_[1], pictures_[2], pictures_[3], pictures_[4], pictures_[5]};
-    }
-    std::string Caption(Control control) const { return Find(captions_, control, std::string()); }
-    bool Enabled(Control control) const { return Find(enabled_, control, false); }
+    const std::array<int, 5>& Pictures() const { return pictures_; }
+    std::string Caption(Control control) const { return captions_.at(control); }
+    bool Enabled(Control control) const { return enabled_.at(control); }
     bool ViewStatsEnabled() const { return viewStats_; }
 
   private:
-    template <typename Map, typename Value>
-    static Value Find(const Map& map, Control control, Value otherwise) {
-        const auto it = map.find(control);
-        return it == map.end() ? otherwise : it->second;
-    }
-
     EventLog& log_;
-    std::array<int, 6> pictures_{};
-    std::map<Control, std::string> captions_;
-    std::map<Control, std::string> texts_;
+    std::array<int, 5> pictures_{};
+    std::map<Control, std::string> captions_, texts_;
     std::map<Control, bool> enabled_;
     std::map<Option, bool> checks_{{Option::Sound, true},
                                    {Option::QuickPlay, false},
@@ -68,8 +56,8 @@ class FakeTable final : public TableControls {
     bool viewStats_ = false;
 };
 
-// Time that passes only when the game waits. Events scripted at a moment run inside the wait that
-// spans it, as window events run inside a real wait.
+// Time that passes only when the game waits. An event scripted at a moment runs inside the wait
+// that spans it, as window events run inside a real wait.
 class VirtualClock final : public Delayer {
   public:
     explicit VirtualClock(EventLog& log) : log_(log) {}
@@ -79,17 +67,16 @@ class VirtualClock final : public Delayer {
         schedule_.insert({atSeconds, std::move(action)});
     }
     double Now() const { return now_; }
-    int Interrupts() const { return interrupts_; }
+    int interrupts = 0;
 
   private:
     EventLog& log_;
     double now_ = 0.0;
     std::multimap<double, std::function<void()>> schedule_;
     bool interrupted_ = false;
-    int interrupts_ = 0;
 };
 
-// Chance on a script: exactly the numbers a test queues, then a seeded generator.
+// Chance on a script: the numbers a test queues, then a seeded generator.
 class ScriptedRandom final : public RandomSource {
   public:
     float Next() override;
@@ -100,7 +87,6 @@ class ScriptedRandom final : public RandomSource {
         for (int card : cards) QueueCard(card);
     }
     void QueueNumber(float u) { queue_.push_back(u); }
-    std::size_t Queued() const { return queue_.size(); }
     int reseeds = 0;
 
   private:
@@ -120,16 +106,13 @@ class RecordingSound final : public SoundPlayer {
 };
 
 // Logs the opening of the statistics window and runs `whileOpen` as if from inside it.
-class RecordingStatistics final : public StatisticsWindow {
-  public:
+struct RecordingStatistics final : StatisticsWindow {
     explicit RecordingStatistics(EventLog& log) : log_(log) {}
     void ShowStatistics() override {
         log_.push_back("statistics");
         if (whileOpen) whileOpen();
     }
     std::function<void()> whileOpen;
-
-  private:
     EventLog& log_;
 };
 
