@@ -60,25 +60,20 @@ TEST(HandEvaluationTest, EveryHandIsJudgedMarkedAndPaidAsAPlayerReadsIt) {
     std::array<long long, 10> perCode{};
     long long wrong = 0;
     std::string firstWrong;
-    // Each hand is judged in its rising order and reversed, so no test depends on the order.
-    ForEachHand([&](const PerPlace<CardNumber>& rising) {
-        for (const PerPlace<CardNumber>& hand :
-             {rising,
-              PerPlace<CardNumber>{0, rising[5], rising[4], rising[3], rising[2], rising[1]}}) {
-            PerPlace<Flag> marks{};
-            const Evaluation got = EvaluateHand(hand, index, TestBet, marks);
-            const Judgement want = ReadLikeAPlayer(hand);
-            if (hand[1] < hand[2]) ++perCode[static_cast<std::size_t>(got.Code)];
-            const bool right =
-                static_cast<int>(got.Code) == want.code && got.Found == (want.code != 0) &&
-                got.Win == TestBet * PrintedPay[static_cast<std::size_t>(want.code)] &&
-                marks == want.marks;
-            if (!right && wrong++ == 0) {
-                for (int i = 1; i <= 5; ++i) firstWrong += std::to_string(hand[i]) + " ";
-                firstWrong += "gave code " + std::to_string(static_cast<int>(got.Code)) + " win " +
-                              std::to_string(got.Win) + ", a player reads code " +
-                              std::to_string(want.code);
-            }
+    ForEachHand([&](const PerPlace<CardNumber>& hand) {
+        PerPlace<Flag> marks{};
+        const Evaluation got = EvaluateHand(hand, index, TestBet, marks);
+        const Judgement want = ReadLikeAPlayer(hand);
+        ++perCode[static_cast<std::size_t>(got.Code)];
+        const bool right = static_cast<int>(got.Code) == want.code &&
+                           got.Found == (want.code != 0) &&
+                           got.Win == TestBet * PrintedPay[static_cast<std::size_t>(want.code)] &&
+                           marks == want.marks;
+        if (!right && wrong++ == 0) {
+            for (int i = 1; i <= 5; ++i) firstWrong += std::to_string(hand[i]) + " ";
+            firstWrong += "gave code " + std::to_string(static_cast<int>(got.Code)) + " win " +
+                          std::to_string(got.Win) + ", a player reads code " +
+                          std::to_string(want.code);
         }
     });
     // No win, then Jacks or Better to Royal Flush: the counts of every five-card hand, the Ace

@@ -37,11 +37,14 @@ TEST(StakeTest, TheBoxTakesAStakeWithinTheCeilingAndPutsBackAnythingElse) {
         int bet;          // the stake afterwards
         const char* box;  // what the box shows afterwards
     };
-    // Score 100 under the limit: the ceiling is 10, the stake 5.
+    // Score 100 under the limit: the ceiling is 10, the stake 5. The box reads the number the
+    // text begins with, blanks ignored, "d" for an exponent and &H, &O for hexadecimal and octal.
     const Row rows[] = {
-        {"2", 2, "2"},    {"5abc", 5, "5abc"}, {"7.5", 8, "7.5"}, {"6.5", 6, "6.5"},
-        {"10", 10, "10"}, {"10.4", 5, " 5"},   {"11", 5, " 5"},   {"", 5, " 5"},
-        {"0", 5, " 5"},   {"-3", 5, " 5"},     {"abc", 5, " 5"},  {"1e999", 5, " 5"},
+        {"2", 2, "2"},      {"5abc", 5, "5abc"}, {"7.5", 8, "7.5"},  {"6.5", 6, "6.5"},
+        {"10", 10, "10"},   {"1 0", 10, "1 0"},  {"1,5", 1, "1,5"},  {"0.5", 0, "0.5"},
+        {"1d1", 10, "1d1"}, {"&HA", 10, "&HA"},  {"&o7", 7, "&o7"},  {".5e1", 5, ".5e1"},
+        {"10.4", 5, " 5"},  {"11", 5, " 5"},     {"", 5, " 5"},      {"0", 5, " 5"},
+        {"-3", 5, " 5"},    {"abc", 5, " 5"},    {"1e999", 5, " 5"}, {"&H1F", 5, " 5"},
     };
     for (const Row& row : rows) {
         Betting h(100, 5, true);

@@ -110,11 +110,8 @@ TEST(TableTest, MenusOpenTheirWindowCentredAndModal) {
     }
 }
 
-TEST(TableTest, OpensCentredOnTheScreenAndGameExitClosesIt) {
+TEST(TableTest, GameExitClosesTheWindow) {
     VirtualTable t;
-    const QPoint offCentre =
-        t.table.frameGeometry().center() - t.table.screen()->geometry().center();
-    EXPECT_LE(offCentre.manhattanLength(), 2) << offCentre.x() << ',' << offCentre.y();
     t.table.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&t.table));
     t.Find<QAction>("Menus_Game_Exit").trigger();
