@@ -84,12 +84,6 @@ TEST(DealTest, TurnsFiveCardsOneSecondApartEachWithTheFlipSound) {
     EXPECT_EQ(5 + 2, h.sound.plays) << "Sound unticked after the second card of the draw";
 }
 
-TEST(DealTest, ReplacesTheEarlierCardOfARepeatedPair) {
-    Started h;
-    h.Deal({5, 5, 9, 20, 30});  // the pair (1, 2) draws the spare card 52
-    EXPECT_EQ((Five{52, 5, 9, 20, 30}), h.table.Pictures());
-}
-
 TEST(DrawTest, KeepsHeldCardsInPlaceAndTurnsOnlyTheOthers) {
     Started h;
     h.Deal({2, 16, 30, 44, 7});

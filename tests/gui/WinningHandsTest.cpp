@@ -18,26 +18,22 @@ QString Text(const QWidget& window, const QString& name) {
     return "<no " + name + ">";
 }
 
-// The nine rows top to bottom: hand, description and printed pay; WinVal_n sits in row n from the
-// bottom.
+// The nine rows top to bottom: the hand code its count is kept under, hand, description, pay.
 struct HandRow {
-    const char* name;
-    const char* description;
-    const char* pay;
+    int code;
+    const char *name, *description, *pay;
 };
 constexpr std::array<HandRow, 9> Rows{{
-    {"Royal Flush", "A,K,Q,J,10 of the same suit.", "1000"},
-    {"Running Flush", "Five consecutive cards of the same suit.", "50"},
-    {"Four of a Kind", "Four cards of the same value.", "25"},
-    {"Full House", "Three cards of the same value and any pair.", "8"},
-    {"Flush", "Five cards of the same suit.", "5"},
-    {"Run", "Five consecutive cards of any suit.", "4"},
-    {"Three of a Kind", "Three cards of the same value.", "3"},
-    {"Two Pairs", "Two pairs.", "2"},
-    {"Jacks or Better", "One pair J,Q,K,A.", "1"},
+    {9, "Royal Flush", "A,K,Q,J,10 of the same suit.", "1000"},
+    {8, "Running Flush", "Five consecutive cards of the same suit.", "50"},
+    {5, "Four of a Kind", "Four cards of the same value.", "25"},
+    {4, "Full House", "Three cards of the same value and any pair.", "8"},
+    {7, "Flush", "Five cards of the same suit.", "5"},
+    {6, "Run", "Five consecutive cards of any suit.", "4"},
+    {3, "Three of a Kind", "Three cards of the same value.", "3"},
+    {2, "Two Pairs", "Two pairs.", "2"},
+    {1, "Jacks or Better", "One pair J,Q,K,A.", "1"},
 }};
-// The hand codes of the rows, top to bottom.
-constexpr std::array<int, 9> RowCodes{9, 8, 5, 4, 7, 6, 3, 2, 1};
 
 // Each row's labels from left to right on one line: what the player reads across.
 QStringList ReadAcross(const QWidget& window, int code) {
@@ -80,11 +76,11 @@ TEST_F(WinningHandsTest, TrueShowsThePayTableAndAnythingElseTheStatistics) {
         int previousTop = -1;
         for (std::size_t i = 0; i < Rows.size(); ++i) {
             const QString value =
-                payTable ? Rows[i].pay : QString::number(game.HandStats[RowCodes[i]]);
+                payTable ? Rows[i].pay : QString::number(game.HandStats[Rows[i].code]);
             EXPECT_EQ((QStringList{Rows[i].name, ":-", Rows[i].description, "=", value}),
-                      ReadAcross(*window, RowCodes[i]))
+                      ReadAcross(*window, Rows[i].code))
                 << flag << " row " << i;
-            const int top = window->findChild<QLabel*>(QString("WinVal_%1").arg(RowCodes[i]))->y();
+            const int top = window->findChild<QLabel*>(QString("WinVal_%1").arg(Rows[i].code))->y();
             EXPECT_GT(top, previousTop) << "row " << i;
             previousTop = top;
         }
