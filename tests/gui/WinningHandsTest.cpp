@@ -6,7 +6,6 @@
 #include <array>
 #include <memory>
 
-#include "Artwork.h"
 #include "WinningHands.h"
 
 namespace vantorel {
@@ -70,9 +69,6 @@ TEST_F(WinningHandsTest, TrueShowsThePayTableAndAnythingElseTheStatistics) {
                            : "Breakdown of Winning Hands.",
                   Text(*window, "WinHandFrame"));
         EXPECT_EQ(payTable ? "Value (*Bet Placed)" : "Frequency", Text(*window, "Value_Clmn"));
-        EXPECT_EQ(art::IconBankIcon(payTable ? 2 : 1).pixmap(32).toImage(),
-                  window->windowIcon().pixmap(32).toImage())
-            << flag;
         int previousTop = -1;
         for (std::size_t i = 0; i < Rows.size(); ++i) {
             const QString value =

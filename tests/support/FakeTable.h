@@ -95,13 +95,10 @@ class ScriptedRandom final : public RandomSource {
 };
 
 // Logs each sound by its file name and mode instead of playing it.
-class RecordingSound final : public SoundPlayer {
-  public:
+struct RecordingSound final : SoundPlayer {
     explicit RecordingSound(EventLog& log) : log_(log) {}
     void Play(const std::string& path, SoundMode mode) override;
     int plays = 0;
-
-  private:
     EventLog& log_;
 };
 
