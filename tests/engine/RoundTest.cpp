@@ -107,7 +107,7 @@ TEST(DrawTest, KeepsHeldCardsInPlaceAndTurnsOnlyTheOthers) {
 TEST(DrawTest, NeverGivesBackACardJustDiscarded) {
     Started h;
     h.Deal({2, 16, 30, 44, 7});
-    h.random.QueueCards({2, 17, 32, 47, 9});  // place 1 draws its own discard
+    h.random.QueueCards({16, 17, 32, 47, 9});  // place 1 draws the card place 2 let go
     h.Spare(10);
     h.random.QueueCard(31);
     h.logic.Place_Bet_Click();
