@@ -3,7 +3,6 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
-#include <limits>
 
 #include "QtDelayer.h"
 
@@ -12,7 +11,6 @@
 namespace vantorel {
 namespace {
 
-constexpr double AtOnceMs = 50.0;
 constexpr double PromptlyMs = 1000.0;  // an interrupted ten-second wait ends well inside this
 
 double MsTaken(QtDelayer& delayer, double seconds) {
@@ -44,8 +42,6 @@ TEST(QtDelayerTest, WaitsItsFullTimeUnlessInterrupted) {
     EXPECT_EQ(1, processed);
     EXPECT_GE(took, 50.0);
     EXPECT_LT(took, PromptlyMs);
-    for (const double nothing : {0.0, -1.0, std::numeric_limits<double>::quiet_NaN()})
-        EXPECT_LT(MsTaken(delayer, nothing), AtOnceMs) << nothing;
 }
 
 }  // namespace
