@@ -59,9 +59,6 @@ std::optional<std::string> TableLogic::SaveOptions() const {
 }
 
 void TableLogic::Place_Bet_Click() {
-    // A click that slips in while an abandoned round is still unwinding must not start a round
-    // inside it.
-    if (engine_.RoundUnderWay()) return;
     switch (data_.State()) {
         case GameState::Idle:
             data_.GameInProgress = FlagTrue;

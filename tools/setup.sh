@@ -84,6 +84,9 @@ case "$mode" in
         "$root/build-fuzz/bin/options_file_fuzzer" -runs=100000 -print_final_stats=1 "$fuzz_corpus" \
             "$root/fuzz/options_corpus"
         rm -rf "$fuzz_corpus"
+        # Rounds of a whole table driven by chance and choices from the fuzzer.
+        cmake --build "$root/build-fuzz" -j "$jobs" --target round_fuzzer
+        "$root/build-fuzz/bin/round_fuzzer" -runs=20000 -print_final_stats=1
         ;;
     *)
         echo "usage: $0 [play|test]" >&2

@@ -66,7 +66,7 @@ TEST(AboutTest, HelpMenuOpensTheBoxWithItsTexts) {
     testing::VirtualTable f;
     f.table.show();
     std::vector<std::string> seen;
-    AnswerModal([&] { f.Find<QAction>("Menus_Help_About")->trigger(); },
+    AnswerModal([&] { f.Find<QAction>("Menus_Help_About").trigger(); },
                 [&](QWidget& box) {
                     const QLabel& link = *box.findChild<QLabel*>("SiteLink");
                     seen = {box.objectName().toStdString(),

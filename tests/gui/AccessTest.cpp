@@ -35,9 +35,9 @@ TEST(KeyboardTest, ARoundPlayedByKeysKeepsTheFocusOnTheMainButton) {
     f.table.show();
     f.table.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&f.table));
-    auto* main = f.Find<QPushButton>("Place_Bet");
-    auto* card1 = f.Find<CardPlace>("Cardimg_1");
-    auto* scoreBox = f.Find<QLineEdit>("Score_Value");
+    auto* main = &f.Find<QPushButton>("Place_Bet");
+    auto* card1 = &f.Find<CardPlace>("Cardimg_1");
+    auto* scoreBox = &f.Find<QLineEdit>("Score_Value");
     ASSERT_EQ("Place_Bet", FocusName());
 
     Press(Qt::Key_Space);
@@ -50,7 +50,7 @@ TEST(KeyboardTest, ARoundPlayedByKeysKeepsTheFocusOnTheMainButton) {
     Press(Qt::Key_Tab);
     EXPECT_EQ("HC_1", FocusName());
     Press(Qt::Key_Space);
-    EXPECT_EQ("Clear", f.Find<QPushButton>("HC_1")->text());
+    EXPECT_EQ("Clear", f.Find<QPushButton>("HC_1").text());
     const int held = card1->Picture();
     Press(Qt::Key_Tab, Qt::ShiftModifier);
     ASSERT_EQ("Place_Bet", FocusName());
@@ -62,7 +62,7 @@ TEST(KeyboardTest, ARoundPlayedByKeysKeepsTheFocusOnTheMainButton) {
 
     // No button is the default while another control has the focus: Enter in the stake box
     // deals nothing.
-    f.Find<QLineEdit>("Bet_Value")->setFocus();
+    f.Find<QLineEdit>("Bet_Value").setFocus();
     Press(Qt::Key_Return);
     EXPECT_EQ("Deal", main->text());
 }
@@ -101,7 +101,7 @@ TEST(AccessTest, CardPlacesNameTheirPictures) {
 // The frame is sizable below the design size; nothing inside moves or shrinks.
 TEST(AccessTest, TheTableShrinksBelowItsDesignSize) {
     VirtualTable f;
-    auto* main = f.Find<QPushButton>("Place_Bet");
+    auto* main = &f.Find<QPushButton>("Place_Bet");
     const QRect before = main->geometry();
     f.table.resize(300, 200);
     EXPECT_EQ(QSize(300, 200), f.table.size());

@@ -107,7 +107,7 @@ TEST(MenuCommandTest, ANewBackColourShowsOnlyAtTheNextBacks) {
     int questions = 0;
     const auto command = [&t](const char* name, std::function<void(QWidget&)> answer) {
         AnswerNextModal(t.table, std::move(answer));
-        t.Find<QAction>(name)->trigger();
+        t.Find<QAction>(name).trigger();
         QApplication::processEvents();  // an answer for a window that never opened goes unused
     };
     const auto no = [&questions](QWidget& modal) {

@@ -1,19 +1,18 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <QString>
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+#include <functional>
+#include <stdexcept>
 
 #include "FakeTable.h"
-#include "RecordingServices.h"
-#include "ScriptedRandom.h"
 #include "Table.h"
-#include "VirtualClock.h"
 
 namespace vantorel::testing {
 
-// The real main window on the offscreen platform, with time, chance and sound under the test's
-// control: its waits pass on a virtual clock, its cards come from a script.
+// The real main window on the offscreen platform, its waits on a virtual clock and its cards from
+// a script.
 struct VirtualTable {
     EventLog log;
     VirtualClock clock{log};
@@ -21,13 +20,31 @@ struct VirtualTable {
     ScriptedRandom random;
     Table table{TableServices{clock, sound, random}, "/opt/vantorel"};
 
-    // A control or menu item of the window by its name; the test fails when there is none.
     template <typename T>
-    T* Find(const QString& name) {
-        T* found = table.findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name.toStdString();
-        return found;
+    T& Find(const QString& name) {
+        if (T* found = table.findChild<T*>(name)) return *found;
+        throw std::logic_error("no control " + name.toStdString());
     }
 };
+
+// Runs `answer` on the modal window that `open` brings up, from inside that window's own event
+// loop; a watchdog closes a window left open, so the test fails instead of hanging. Returns
+// whether a modal window was there to answer.
+inline bool AnswerModal(const std::function<void()>& open,
+                        const std::function<void(QDialog&)>& answer) {
+    bool answered = false;
+    QTimer poll, watchdog;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (modal != nullptr && !std::exchange(answered, true)) answer(*modal);
+    });
+    QObject::connect(&watchdog, &QTimer::timeout, [] {
+        if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) modal->done(0);
+    });
+    poll.start(10);
+    watchdog.start(5000);
+    open();
+    return answered;
+}
 
 }  // namespace vantorel::testing

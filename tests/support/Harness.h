@@ -1,30 +1,37 @@
 #pragma once
 
-#include <string>
+#include <vector>
 
 #include "Engine.h"
 #include "FakeTable.h"
-#include "GameData.h"
-#include "RecordingServices.h"
-#include "ScriptedRandom.h"
 #include "TableLogic.h"
-#include "VirtualClock.h"
 
 namespace vantorel::testing {
 
-// A whole table without a window: the game's state, the engine and the player's controls, wired to
-// a recording table, a virtual clock, scripted chance and silent sound, as the window wires them to
-// the real ones. After construction the table stands as at start-up.
+// A whole table without a window, wired to the fakes as the window wires the real services. After
+// construction it stands as at start-up.
 struct Harness {
-    Harness();
-
-    // Starts a game as the main button does on the idle table.
-    void StartGame() { logic.Place_Bet_Click(); }
-    // Deals with the given five cards coming out of the generator (no duplicates among them).
-    void DealCards(const std::vector<int>& cards);
-    // Holds the given positions (1..5) and draws with the given replacement cards coming out for
-    // every position in turn (held positions draw too; pass 0 there to let the generator choose).
-    void DrawCards(const std::vector<int>& held, const std::vector<int>& drawn);
+    Harness() {
+        table.onBetValueChange = [this] { logic.Bet_Value_Change(); };
+        logic.Form_Load("/opt/vantorel");
+    }
+    // Deals with these five cards coming out, then the ten spare cards of the duplicate check.
+    void Deal(const std::vector<int>& cards) {
+        random.QueueCards(cards);
+        Spare(10);
+        logic.Place_Bet_Click();
+    }
+    // Holds the positions given and draws with these five cards coming out (held places draw too).
+    void Draw(const std::vector<int>& held, const std::vector<int>& cards) {
+        for (int place : held) logic.HC_Click(place);
+        random.QueueCards(cards);
+        Spare(10);
+        logic.Place_Bet_Click();
+    }
+    // Cards drawn for nothing: the duplicate check draws one for each pair of places.
+    void Spare(int count) {
+        for (int i = 0; i < count; ++i) random.QueueCard(52);
+    }
 
     EventLog log;
     GameData data;

@@ -96,7 +96,7 @@ TEST(CentringTest, FramesDrawnByTheWindowManagerAreCentred) {
     QTimer::singleShot(10000, &f.table, [] {
         if (auto* open = qobject_cast<QDialog*>(QApplication::activeModalWidget())) open->reject();
     });
-    f.Find<QAction>("Menus_Help_Hands")->trigger();
+    f.Find<QAction>("Menus_Help_Hands").trigger();
     ASSERT_TRUE(window) << "the pay table was not framed";
     const QPoint windowOff = CentreOffset(*window, *table);
     EXPECT_LE(std::abs(windowOff.x()), 2) << "window frame " << window->x() << ',' << window->y();

@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include "Harness.h"
+
+// The stake rules as the player meets them: the buttons, the box and the deal's ceiling.
+namespace vantorel {
+namespace {
+
+using testing::Harness;
+
+// A game in its betting phase with the given score, stake and limit option.
+struct Betting : Harness {
+    Betting(int score, int bet, bool limit) {
+        logic.Place_Bet_Click();
+        table.SetChecked(Option::Limit, limit);
+        data.Score = static_cast<Integer>(score);
+        engine.ComputeMaxBet();
+        data.Bet = static_cast<Integer>(bet);
+        table.SetText(Control::Bet_Value, NumberText(bet));
+    }
+};
+
+TEST(StakeTest, TheCeilingIsATenthOfTheScoreRoundedHalfToEven) {
+    const std::pair<int, int> rows[] = {{4, 0},  {5, 0},    {6, 1},    {15, 2},   {25, 2},
+                                        {35, 4}, {100, 10}, {105, 10}, {115, 12}, {32767, 3277}};
+    for (const auto& [score, maxBet] : rows) {
+        Harness h;
+        h.data.Score = static_cast<Integer>(score);
+        h.engine.ComputeMaxBet();
+        EXPECT_EQ(maxBet, h.data.MaxBet) << "score " << score;
+    }
+}
+
+TEST(StakeTest, TheBoxTakesAStakeWithinTheCeilingAndPutsBackAnythingElse) {
+    struct Row {
+        const char* typed;
+        int bet;          // the stake afterwards
+        const char* box;  // what the box shows afterwards
+    };
+    // Score 100 under the limit: the ceiling is 10, the stake 5. The box reads the number the
+    // text begins with, blanks ignored, "d" for an exponent and &H, &O for hexadecimal and octal.
+    const Row rows[] = {
+        {"2", 2, "2"},      {"5abc", 5, "5abc"}, {"7.5", 8, "7.5"},  {"6.5", 6, "6.5"},
+        {"10", 10, "10"},   {"1 0", 10, "1 0"},  {"1,5", 1, "1,5"},  {"0.5", 0, "0.5"},
+        {"1d1", 10, "1d1"}, {"&HA", 10, "&HA"},  {"&o7", 7, "&o7"},  {".5e1", 5, ".5e1"},
+        {"10.4", 5, " 5"},  {"11", 5, " 5"},     {"", 5, " 5"},      {"0", 5, " 5"},
+        {"-3", 5, " 5"},    {"abc", 5, " 5"},    {"1e999", 5, " 5"}, {"&H1F", 5, " 5"},
+    };
+    for (const Row& row : rows) {
+        Betting h(100, 5, true);
+        h.table.SetText(Control::Bet_Value, row.typed);
+        EXPECT_EQ(row.bet, h.data.Bet) << '"' << row.typed << '"';
+        EXPECT_EQ(row.box, h.table.Text(Control::Bet_Value)) << '"' << row.typed << '"';
+    }
+    Betting h(40, 5, false);  // without the limit the score is the ceiling
+    h.table.SetText(Control::Bet_Value, "40");
+    EXPECT_EQ(40, h.data.Bet);
+    h.table.SetText(Control::Bet_Value, "41");
+    EXPECT_EQ(40, h.data.Bet);
+    EXPECT_EQ(" 40", h.table.Text(Control::Bet_Value));
+}
+
+TEST(StakeTest, TheButtonsStepWithinTheCeilingAndNeverBelowOne) {
+    struct Row {
+        const char* name;
+        int score, bet;
+        bool limit, up;
+        int after;
+    };
+    const Row rows[] = {
+        {"up below the ceiling", 100, 5, true, true, 6},
+        {"up at the ceiling", 100, 10, true, true, 10},
+        {"up from above the ceiling comes down to it", 100, 30, true, true, 10},
+        {"up without the limit, to the score", 40, 39, false, true, 40},
+        {"up without the limit, at the score", 40, 40, false, true, 40},
+        {"up at the sixteen-bit edge", 100, 32767, false, true, 32767},
+        {"down", 100, 5, true, false, 4},
+        {"down from 1", 100, 1, true, false, 1},
+    };
+    for (const Row& row : rows) {
+        Betting h(row.score, row.bet, row.limit);
+        row.up ? h.logic.Bet_Up_Click() : h.logic.Bet_Down_Click();
+        EXPECT_EQ(row.after, h.data.Bet) << row.name;
+        EXPECT_EQ(NumberText(row.after), h.table.Text(Control::Bet_Value)) << row.name;
+    }
+}
+
+TEST(StakeTest, TheDealTakesNoMoreThanTheCeilingAndNeverMoreThanTheScore) {
+    struct Row {
+        const char* name;
+        bool limit;
+        int score, maxBet, bet;
+        int taken;
+    };
+    const Row rows[] = {
+        {"above the ceiling under the limit", true, 100, 10, 20, 10},
+        {"below the ceiling", true, 100, 10, 3, 3},
+        {"above the score without the limit", false, 40, 4, 60, 40},
+        {"a ceiling left from a higher score", true, 8, 10, 10, 8},
+        {"a stake of 0 from a ceiling of 0", true, 5, 0, 0, 0},
+    };
+    for (const Row& row : rows) {
+        Betting h(row.score, row.bet, row.limit);
+        h.data.MaxBet = static_cast<Integer>(row.maxBet);
+        h.Deal({2, 16, 30, 44, 7});
+        EXPECT_EQ(row.taken, h.data.Bet) << row.name;
+        EXPECT_EQ(NumberText(row.taken), h.table.Text(Control::Bet_Value)) << row.name;
+        EXPECT_EQ(row.score - row.taken, h.data.Score) << row.name;
+    }
+}
+
+}  // namespace
+}  // namespace vantorel
