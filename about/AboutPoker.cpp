@@ -22,7 +22,6 @@ constexpr auto Disclaimer =
 constexpr auto LinkCaption = "Vantorel Home";
 constexpr auto SiteAddress = "http://vantorel.example/index.html?pkr";
 
-constexpr int QuestionBalloon = 2;
 const QColor LinkBlue(0, 0, 255);
 const QColor LinkRed(255, 0, 0);
 const QColor TextBlack(0, 0, 0);
@@ -73,7 +72,7 @@ AboutPoker::AboutPoker(const GameData& game, AboutActions actions, QWidget* pare
     // A fixed dialog frame: a close box, but no resizing and no minimise or maximise box.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setWindowIcon(art::IconBankIcon(QuestionBalloon));
+    setWindowIcon(art::IconBankIcon(art::QuestionBalloon));
     setFixedSize(TwipsSize(ClientWidth, ClientHeight));
     // The link turns back to blue at the first move over the bare window, buttons held or not.
     setMouseTracking(true);

@@ -38,11 +38,6 @@ constexpr auto HandsPlayedBefore = "Of ";
 constexpr auto HandsPlayedAfter = " hands played...";
 constexpr auto CloseButtonText = "O.K";
 
-// Pictures of the icon bank: the information balloon marks the statistics, the question
-// balloon the pay table.
-constexpr int InformationBalloon = 1;
-constexpr int QuestionBalloon = 2;
-
 // The design, in twips. Controls inside a frame are placed from the frame's top-left corner.
 constexpr int ClientWidth = 9795;
 constexpr int ClientHeight = 5310;
@@ -240,7 +235,7 @@ void SetWeight(QWidget& widget, QFont::Weight weight) {
 
 WinningHands::WinningHands(GameData& game, QWidget* parent) : QDialog(parent), data_(game) {
     setWindowTitle(DesignCaption);
-    setWindowIcon(art::IconBankIcon(QuestionBalloon));
+    setWindowIcon(art::IconBankIcon(art::QuestionBalloon));
     // A plain sizable window with minimise and maximise boxes; nothing inside follows a resize.
     setWindowFlag(Qt::WindowMinMaxButtonsHint, true);
     BuildControls();
@@ -385,7 +380,7 @@ void WinningHands::Form_Load() {
 
 void WinningHands::ShowPayTableMode() {
     setWindowTitle(PayTableCaption);
-    setWindowIcon(art::IconBankIcon(QuestionBalloon));
+    setWindowIcon(art::IconBankIcon(art::QuestionBalloon));
     Value_Clmn->setText(PayTableValueHeader);
     WinHandFrame->setTitle(PayTableFrameCaption);
     for (const HandRow& hand : Rows) WinVal[Index(hand.code)]->setText(MultiplierText(hand.code));
@@ -400,7 +395,7 @@ void WinningHands::ShowStatisticsMode() {
     Total_Won->setText(TotalWonText);
     Total_Lost->setText(TotalLostText);
     setWindowTitle(StatisticsCaption);
-    setWindowIcon(art::IconBankIcon(InformationBalloon));
+    setWindowIcon(art::IconBankIcon(art::InformationBalloon));
     WinHandFrame->setTitle(StatisticsFrameCaption);
     Value_Clmn->setText(StatisticsValueHeader);
 

@@ -24,6 +24,8 @@ QIcon WindowIcon();
 // The two icons of the icon bank: 1 a white speech balloon with a blue "i", 2 the same with a
 // blue question mark; 32 x 32 with a 16 x 16 form.
 QIcon IconBankIcon(int n);
+inline constexpr int InformationBalloon = 1;
+inline constexpr int QuestionBalloon = 2;
 
 // The product logo, 95 x 140 pixels at its natural size.
 QPixmap ProductLogo(qreal devicePixelRatio = 1.0);
