@@ -10,8 +10,7 @@
 #include "SharedRoutines.h"
 #include "SysInfo.h"
 
-// The launcher against a registry staged row by row: the in-process store, or under Wine the
-// prefix's own. Paths are relative to a scratch folder with sysinfo.exe and tools\MSINFO32.EXE.
+// The launcher against a registry staged row by row: the in-process store, or Wine's own.
 namespace vantorel {
 namespace {
 
@@ -75,7 +74,7 @@ TEST_P(LaunchSystemInfoTest, StartsTheProgramOrShowsTheOneMessage) {
     const fs::path home = fs::current_path();
     const fs::path folder = fs::temp_directory_path() / ("vantorel-sysinfo-"s + row.name);
     fs::create_directories(folder / "tools");
-    fs::current_path(folder);
+    fs::current_path(folder);  // the rows' paths are relative to it
     // Joined with backslashes as the launcher joins them; on Windows both name one file.
     for (const char* file : {"sysinfo.exe", "tools\\MSINFO32.EXE", "tools\\\\MSINFO32.EXE"}) {
         std::ofstream(file) << "program";

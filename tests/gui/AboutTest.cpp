@@ -94,10 +94,11 @@ TEST(AboutTest, AltSShowsTheLauncherMessageOverTheBoxAndEnterThenCloses) {
         EXPECT_EQ("System Information Is Unavailable At This Time", message->text().toStdString());
         EXPECT_EQ("Vantorel", message->windowTitle().toStdString());
         EXPECT_EQ(&f.box, message->parentWidget());
+        EXPECT_EQ(QMessageBox::NoIcon, message->icon());
         message->accept();
     }));
     EXPECT_TRUE(f.box.isVisible());
-    EXPECT_FALSE(AnswerModal([&] { QTest::keyClick(&f.box, Qt::Key_Return); },
+    EXPECT_FALSE(AnswerModal([&] { QTest::keyClick(f.box.focusWidget(), Qt::Key_Return); },
                              [](QDialog& modal) { modal.done(0); }))
         << "Enter pressed System Info";
     EXPECT_FALSE(f.box.isVisible()) << "Enter presses OK";
