@@ -3,8 +3,6 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <ostream>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -12,146 +10,81 @@
 #include "SharedRoutines.h"
 #include "SysInfo.h"
 
-// The launcher against a registry staged row by row: the in-process store, or under Wine the
-// registry of the Wine prefix. What the desktop is asked to do is recorded.
+// The launcher against a registry staged row by row: the in-process store, or Wine's own.
 namespace vantorel {
 namespace {
 
 namespace fs = std::filesystem;
 using namespace std::string_literals;
-using registry::LocalMachine;
-using registry::ValueType;
 
 const std::string ProgramKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 const std::string FolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
 
-class RecordingHost final : public SysInfoHost {
-  public:
-    // Like the desktop, it cannot start a program that is not there.
+struct RecordingHost final : SysInfoHost {
     bool StartProgram(const std::string& path) override {
-        started.push_back(path);
+        seen.push_back(path);
         return FileExists(path);
     }
-    void ShowMessage(const std::string& prompt) override { messages.push_back(prompt); }
-    std::vector<std::string> started;
-    std::vector<std::string> messages;
+    void ShowMessage(const std::string& prompt) override { seen.push_back(prompt); }
+    std::vector<std::string> seen;
 };
 
-struct Value {
-    Value(std::string b, ValueType t = ValueType::String) : bytes(std::move(b)), type(t) {}
-    std::string bytes;
-    ValueType type;
-};
-
-// In the texts, %P stands for an existing program file, %T for a folder that holds
-// MSINFO32.EXE and %F for one that does not. Strings are stored with or without their NUL.
 struct Row {
     const char* name;
-    std::optional<Value> path;    // "PATH" of the program's key
-    std::optional<Value> folder;  // "MSINFO" of the folder key
-    std::vector<std::string> started;
-    bool message;
+    std::optional<std::string> path;    // "PATH" of the program's key
+    std::optional<std::string> folder;  // "MSINFO" of the folder key, always a string
+    std::vector<std::string> seen;      // the paths started, then the message if there is one
+    registry::ValueType pathType = registry::String;
     bool refused = false;
 };
 
-void PrintTo(const Row& row, std::ostream* os) {
-    *os << row.name;
-}
-
-const std::string Long(1023, 'x');
+const std::string Program = "sysinfo.exe\0"s, Tools = "tools\0"s, Long(1023, 'x');
+const std::string Message = "System Information Is Unavailable At This Time";
 const Row Rows[] = {
-    {"BothKeysMissing", {}, {}, {}, true},
-    {"BothKeysRefuseTheRightsAskedFor", "%P\0"s, "%T\0"s, {}, true, true},
-    {"PathFoundSecondNeverRead", "%P\0"s, "%T\0"s, {"%P"}, false},
-    {"PathNamesMissingFileStartedUntested", "%F\\gone.exe\0"s, "%T\0"s, {"%F\\gone.exe"}, true},
-    {"PathOfAnotherTypeFoundWithoutText",
-     Value("%P\0"s, ValueType::ExpandString),
-     "%T\0"s,
-     {""},
-     true},
-    {"PathOf1024BytesIsRead", Long + '\0', {}, {Long}, true},
-    {"PathOver1024BytesCountsAsMissing", Long + "x\0"s, "%T\0"s, {"%T\\MSINFO32.EXE"}, false},
-    {"EmptyPathEndsTheSearch", ""s, "%T\0"s, {}, true},
-    {"FolderWithoutMsinfo32", {}, "%F\0"s, {}, true},
-    {"FolderWithTrailingBackslash", {}, "%T\\\0"s, {"%T\\\\MSINFO32.EXE"}, false},
-    {"StringWithItsNul", "%P\0"s, {}, {"%P"}, false},
-    {"StringWithoutItsNul", "%P"s, {}, {"%P"}, false},
+    {"BothKeysMissing", {}, {}, {Message}},
+    {"BothKeysRefuseTheRightsAskedFor", Program, Tools, {Message}, registry::String, true},
+    {"PathNamingAMissingFileIsStartedAnyway", "gone.exe\0"s, Tools, {"gone.exe", Message}},
+    {"PathOfAnotherTypeGivesNoText", Program, Tools, {"", Message}, registry::ExpandString},
+    {"PathOf1024BytesIsRead", Long + '\0', Tools, {Long, Message}},
+    {"PathOver1024BytesCountsAsMissing", Long + "x\0"s, Tools, {"tools\\MSINFO32.EXE"}},
+    {"EmptyPathEndsTheSearch", ""s, Tools, {Message}},
+    {"FolderWithTrailingBackslash", {}, "tools\\\0"s, {"tools\\\\MSINFO32.EXE"}},
+    {"StringWithItsNul", Program, Tools, {"sysinfo.exe"}},
+    {"StringWithoutItsNul", "sysinfo.exe"s, Tools, {"sysinfo.exe"}},
 };
 
-class LaunchSystemInfoTest : public ::testing::TestWithParam<Row> {
-  protected:
-    void SetUp() override {
-        if (!registry::ScratchRegistry()) GTEST_SKIP() << "would rewrite this machine's registry";
-        if (GetParam().refused && !registry::RefuseAccess(LocalMachine, ProgramKey, 0)) {
-            GTEST_SKIP() << "the system's registry cannot be made to refuse its administrator";
-        }
-        for (const std::string& key : {ProgramKey, FolderKey}) {
-            registry::Handle handle = 0;
-            existed_.push_back(registry::OpenKey(LocalMachine, key, 0x20019, handle) == 0);
-            registry::CloseKey(handle);
-            registry::DeleteKey(LocalMachine, key);
-        }
-        folder_ = fs::temp_directory_path() /
-                  ("vantorel-sysinfo-" + std::to_string(std::random_device{}()));
-        fs::create_directories(folder_ / "tools");
-        // Joined with backslashes as the launcher joins them; on Windows both are one file.
-        for (const std::string& file :
-             {Expand("%P"), Expand("%T\\MSINFO32.EXE"), Expand("%T\\\\MSINFO32.EXE")}) {
-            std::ofstream(file) << "program";
-        }
-    }
-
-    void TearDown() override {
-        // Our keys go; a key that was there before comes back, empty as it was found.
-        for (std::size_t i = 0; i < existed_.size(); ++i) {
-            const std::string& key = i == 0 ? ProgramKey : FolderKey;
-            registry::DeleteKey(LocalMachine, key);
-            if (existed_[i]) registry::CreateKey(LocalMachine, key);
-        }
-        std::error_code ignored;
-        if (!folder_.empty()) fs::remove_all(folder_, ignored);
-    }
-
-    std::string Expand(std::string text) const {
-        const std::pair<std::string, fs::path> names[] = {
-            {"%P", folder_ / "sysinfo.exe"}, {"%T", folder_ / "tools"}, {"%F", folder_}};
-        for (const auto& [name, path] : names) {
-            for (auto at = text.find(name); at != std::string::npos; at = text.find(name)) {
-                text.replace(at, name.size(), path.string());
-            }
-        }
-        return text;
-    }
-
-    void Stage(const std::string& key, const char* name, const std::optional<Value>& value) {
-        if (!value) return;
-        ASSERT_EQ(registry::Success,
-                  registry::SetValue(LocalMachine, key, name, value->type, Expand(value->bytes)));
-        // The rights to write are what the registry may refuse; reading alone would do.
-        if (GetParam().refused) registry::RefuseAccess(LocalMachine, key, 0x2);
-    }
-
-    fs::path folder_;
-    std::vector<bool> existed_;
-};
+class LaunchSystemInfoTest : public ::testing::TestWithParam<Row> {};
 
 TEST_P(LaunchSystemInfoTest, StartsTheProgramOrShowsTheOneMessage) {
     const Row& row = GetParam();
-    // Named in other cases than the launcher asks for: the registry compares without case.
-    Stage(ProgramKey, "Path", row.path);
-    Stage(FolderKey, "msinfo", row.folder);
+    if (!registry::ScratchRegistry()) GTEST_SKIP() << "would rewrite this machine's registry";
+    for (const std::string& key : {ProgramKey, FolderKey}) registry::DeleteKey(key);
+    // Only the right to set values is refused: the launcher asks for more than reading needs.
+    if (row.refused && !(registry::RefuseWrites(ProgramKey) && registry::RefuseWrites(FolderKey))) {
+        GTEST_SKIP() << "the system's registry cannot be made to refuse its administrator";
+    }
+    // Value names in other cases than the launcher's: the registry compares without case.
+    if (row.path) {
+        EXPECT_EQ(0, registry::SetValue(ProgramKey, "Path", row.pathType, *row.path));
+    }
+    if (row.folder) {
+        EXPECT_EQ(0, registry::SetValue(FolderKey, "msinfo", registry::String, *row.folder));
+    }
+
+    const fs::path home = fs::current_path();
+    const fs::path folder = fs::temp_directory_path() / ("vantorel-sysinfo-"s + row.name);
+    fs::create_directories(folder / "tools");
+    fs::current_path(folder);  // the rows' paths are relative to it
+    // Joined with backslashes as the launcher joins them; on Windows both name one file.
+    for (const char* file : {"sysinfo.exe", "tools\\MSINFO32.EXE", "tools\\\\MSINFO32.EXE"}) {
+        std::ofstream(file) << "program";
+    }
     RecordingHost host;
     LaunchSystemInfo(host);
+    fs::current_path(home);
+    fs::remove_all(folder);
 
-    std::vector<std::string> started;
-    for (const std::string& path : row.started) started.push_back(Expand(path));
-    EXPECT_EQ(started, host.started);
-    const std::vector<std::string> message{"System Information Is Unavailable At This Time"};
-    EXPECT_EQ(row.message ? message : std::vector<std::string>{}, host.messages);
-    // Every key opened along the way has been closed again.
-    if (const auto open = registry::OpenKeys()) {
-        EXPECT_EQ(0, *open);
-    }
+    EXPECT_EQ(row.seen, host.seen);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, LaunchSystemInfoTest, ::testing::ValuesIn(Rows),
