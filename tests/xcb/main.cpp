@@ -2,16 +2,12 @@
 
 #include <QApplication>
 
-// The X platform opens a desktop bus connection that its library keeps to the end of the program.
-// The leak checker is told here rather than by the environment, so listing the tests at build
-// time, outside the test runner, passes too.
+// The X platform's desktop bus connection lives to the end of the program.
 extern "C" const char* __lsan_default_suppressions() {
     return "leak:libdbus-1.so\n";
 }
 
-// These tests measure what a window manager does to the windows, so they run on a real X display
-// (the test command starts one, with openbox). Without a display they start on the offscreen
-// platform and skip, saying why.
+// On a real X display (the test command starts one, with openbox); without one, offscreen to skip.
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM",
             qEnvironmentVariableIsEmpty("DISPLAY") ? "offscreen" : "xcb;offscreen");
