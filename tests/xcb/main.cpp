@@ -7,13 +7,13 @@ extern "C" const char* __lsan_default_suppressions() {
     return "leak:libdbus-1.so\n";
 }
 
-// On a real X display (the test command starts one, with openbox); without one, offscreen to skip.
+// On the X display the test command starts, with openbox; without one, offscreen, to skip.
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM",
             qEnvironmentVariableIsEmpty("DISPLAY") ? "offscreen" : "xcb;offscreen");
     qputenv("SDL_AUDIODRIVER", "dummy");
     QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setQuitOnLastWindowClosed(false);  // closing a window must not end the loops
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
