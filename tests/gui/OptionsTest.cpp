@@ -7,13 +7,13 @@
 #include <QTest>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "CardPlace.h"
 #include "VirtualTable.h"
+#include "WinningHands.h"
 
-// The Options menu on real windows, started in a folder of the test's own as the program starts
-// in its own folder.
+// The Options menu and the keyboard on real windows; those that read or write the options file
+// start in a folder of the test's own, as the program starts in its own folder.
 namespace vantorel {
 namespace {
 
@@ -38,12 +38,6 @@ struct TableIn {
         return ticks;
     }
 };
-
-template <typename T = QAbstractButton>
-T& Get(const QWidget& window, const char* name) {
-    if (T* found = window.findChild<T*>(name)) return *found;
-    throw std::logic_error(std::string("no control ") + name);
-}
 
 TEST(OptionsTest, TicksSavedAreTheTicksOfTheNextStartAndBytesAfterThe20thStay) {
     QTemporaryDir dir;
@@ -70,12 +64,13 @@ TEST(OptionsTest, AFailedSaveSaysWhyAndTheRoundGoesOn) {
     for (const char* reason : {"Is a directory", "No space left on device"}) {
         QTemporaryDir dir;
         const std::string file = dir.filePath("pkopts.cfg").toStdString();
-        *reason == 'I' ? std::filesystem::create_directory(file)
-                       : (std::filesystem::create_symlink("/dev/full", file), true);
+        // A folder in the way, or a full disk.
+        *reason == 'I' ? (void)std::filesystem::create_directory(file)
+                       : std::filesystem::create_symlink("/dev/full", file);
         TableIn t(dir);
         EXPECT_EQ(StartUp, t.Marks()) << reason;
         QString title, text;
-        auto& mainButton = Get<QPushButton>(t.table, "Place_Bet");
+        auto& mainButton = *t.table.findChild<QPushButton*>("Place_Bet");
         mainButton.click();  // New Game
         testing::AnswerModal(
             [&] {
@@ -84,7 +79,7 @@ TEST(OptionsTest, AFailedSaveSaysWhyAndTheRoundGoesOn) {
             },
             [&](QDialog& box) {
                 title = box.windowTitle();
-                if (auto* message = qobject_cast<QMessageBox*>(&box)) text = message->text();
+                text = qobject_cast<QMessageBox*>(&box)->text();
                 box.accept();
             });
         EXPECT_EQ("Draw", mainButton.text()) << reason;
@@ -100,28 +95,29 @@ TEST(OptionsTest, TheDeckDialogOpensOnTheColourHeldAndEveryClickCounts) {
     using Shown = std::pair<const char*, int>;  // the selected button and the preview
     const Shown red{"optred", 53}, blue{"optblue", 54};
     const struct {
+        const char* name;
         Flag redDeck;
         std::vector<Shown> shown;  // on opening, then after each click
-        bool byOk;
         int dealtBack;
-    } rows[] = {{FlagFalse, {blue}, false, 54},
-                {FlagTrue, {red, blue}, false, 54},
-                {FlagTrue, {red, blue, red}, true, 53}};
+    } rows[] = {{"blue, close box", FlagFalse, {blue}, 54},
+                {"red, blue, close box", FlagTrue, {red, blue}, 54},
+                {"red, blue, red, O.K", FlagTrue, {red, blue, red}, 53}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.shown.size());
+        SCOPED_TRACE(row.name);
         const auto choose = [&row](QDialog& window) {
             QApplication::setActiveWindow(&window);
             QTest::keyClick(&window, Qt::Key_Escape);
             EXPECT_TRUE(window.isVisible()) << "closed by Escape";
             for (std::size_t i = 0; i < row.shown.size(); ++i) {
-                auto& button = Get(window, row.shown[i].first);
-                if (i > 0) QTest::mouseClick(&button, Qt::LeftButton);
-                EXPECT_TRUE(button.isChecked()) << i;
-                EXPECT_EQ(row.shown[i].second, Get<CardPlace>(window, "Deck").Picture()) << i;
+                auto* button = window.findChild<QAbstractButton*>(row.shown[i].first);
+                if (i > 0) QTest::mouseClick(button, Qt::LeftButton);
+                EXPECT_TRUE(button->isChecked()) << i;
+                EXPECT_EQ(row.shown[i].second, window.findChild<CardPlace*>("Deck")->Picture())
+                    << i;
             }
-            Get(window, "OKbtn").setFocus();
-            row.byOk ? QTest::keyClick(&Get(window, "OKbtn"), Qt::Key_Return)
-                     : (void)window.close();
+            auto* ok = window.findChild<QAbstractButton*>("OKbtn");
+            ok->setFocus();
+            row.shown.size() == 3 ? QTest::keyClick(ok, Qt::Key_Return) : (void)window.close();
             EXPECT_FALSE(window.isVisible());
         };
         testing::VirtualTable t;
@@ -136,6 +132,49 @@ TEST(OptionsTest, TheDeckDialogOpensOnTheColourHeldAndEveryClickCounts) {
         t.random.QueueCards({2, 16, 30, 44, 7, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
         t.Find<QPushButton>("Place_Bet").click();  // Deal
         EXPECT_EQ(row.dealtBack, dealtBack);
+    }
+}
+
+// Presses `key` on the control with the focus and names the control that has it then.
+std::string Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    if (QWidget* focus = QApplication::focusWidget()) QTest::keyClick(focus, key, modifiers);
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString()
+                                       : "nothing";
+}
+
+// Space and Enter on the main button start, deal and draw, Tab reaches a hold button and Space
+// holds; after the deal and the draw the focus is back on the main button.
+TEST(KeyboardTest, ARoundPlayedByKeysKeepsTheFocusOnTheMainButton) {
+    testing::VirtualTable f;
+    f.table.show();
+    f.table.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.table));
+    auto& main = f.Find<QPushButton>("Place_Bet");
+    EXPECT_EQ("Place_Bet", Press(Qt::Key_Space));
+    EXPECT_EQ("Place_Bet", Press(Qt::Key_Return)) << "after the deal";
+    EXPECT_EQ("HC_1", Press(Qt::Key_Tab));
+    Press(Qt::Key_Space);
+    const int held = f.Find<CardPlace>("Cardimg_1").Picture();
+    EXPECT_EQ("Place_Bet", Press(Qt::Key_Tab, Qt::ShiftModifier));
+    EXPECT_EQ("Place_Bet", Press(Qt::Key_Enter)) << "after the draw";
+    EXPECT_EQ("Deal", main.text());
+    EXPECT_EQ(held, f.Find<CardPlace>("Cardimg_1").Picture()) << "the held card was replaced";
+    f.table.resize(300, 200);  // smaller than its design
+    EXPECT_EQ(QSize(300, 200), f.table.size());
+}
+
+// Escape leaves the pay table open; a card place names its picture.
+TEST(AccessTest, EscapeKeepsThePayTableAndCardPlacesAreNamed) {
+    GameData game;
+    WinningHands window(game, nullptr);
+    window.show();
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_TRUE(window.isVisible()) << "Escape closed the pay table";
+    CardPlace place(nullptr);
+    for (const auto& [picture, name] :
+         {std::pair{40, "Ace of Spades"}, {53, "card back"}, {55, "win"}}) {
+        place.SetPicture(picture);
+        EXPECT_EQ(name, place.accessibleName().toStdString()) << picture;
     }
 }
 

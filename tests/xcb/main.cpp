@@ -2,15 +2,13 @@
 
 #include <QApplication>
 
-// The X platform's desktop bus connection lives to the end of the program.
 extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libdbus-1.so\n";
+    return "leak:libdbus-1.so\n";  // the X platform's bus connection lives to the end
 }
 
 // On the X display the test command starts, with openbox; without one, offscreen, to skip.
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM",
-            qEnvironmentVariableIsEmpty("DISPLAY") ? "offscreen" : "xcb;offscreen");
+    qputenv("QT_QPA_PLATFORM", qgetenv("DISPLAY").isEmpty() ? "offscreen" : "xcb;offscreen");
     qputenv("SDL_AUDIODRIVER", "dummy");
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);  // closing a window must not end the loops
