@@ -1,5 +1,4 @@
-// Arbitrary bytes as the options file: the four marks come out ticked (-1) or clear (0), a file
-// without the signature changes nothing, and RedDeck is what the file stores or what it was.
+// Any bytes as the options file: marks -1 or 0, RedDeck as stored, a foreign file changes nothing.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>

@@ -50,9 +50,8 @@ TEST(OptionsFileTest, BytesAndSettings) {
     }
 }
 
-// The options file is read only when a listing would show it: not hidden (by a leading dot here,
-// by its attribute on Windows), nor a folder, nor missing; a link counts as where it leads. The
-// folder is the test's own: other runs of the suite may share the temporary folder.
+// The options file is read only when a listing shows it: hidden by a leading dot here, by its
+// attribute on Windows. The folder is the test's own: other runs may share the temporary one.
 TEST(OptionsFileTest, OnlyAFileThatAListingShowsExists) {
     namespace fs = std::filesystem;
     const fs::path dir = fs::temp_directory_path() / std::to_string(std::random_device{}());

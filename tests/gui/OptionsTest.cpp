@@ -12,8 +12,7 @@
 #include "VirtualTable.h"
 #include "WinningHands.h"
 
-// The Options menu and the keyboard on real windows; those that read or write the options file
-// start in a folder of the test's own, as the program starts in its own folder.
+// Real windows; those that use the options file start in a folder of their own, as the program.
 namespace vantorel {
 namespace {
 
@@ -64,7 +63,6 @@ TEST(OptionsTest, AFailedSaveSaysWhyAndTheRoundGoesOn) {
     for (const char* reason : {"Is a directory", "No space left on device"}) {
         QTemporaryDir dir;
         const std::string file = dir.filePath("pkopts.cfg").toStdString();
-        // A folder in the way, or a full disk.
         *reason == 'I' ? (void)std::filesystem::create_directory(file)
                        : std::filesystem::create_symlink("/dev/full", file);
         TableIn t(dir);
@@ -88,9 +86,8 @@ TEST(OptionsTest, AFailedSaveSaysWhyAndTheRoundGoesOn) {
     }
 }
 
-// The deck dialog opens on the colour RedDeck holds; every click counts at once and the preview
-// follows it; neither O.K (by Enter while it has the focus) nor the close box takes a choice back,
-// and Escape does nothing. The red backs on the table stay; the next deal's backs are as chosen.
+// The deck dialog opens on the colour held, each click counts and the preview follows; Escape does
+// nothing. The backs on the table stay; the next deal's are as chosen.
 TEST(OptionsTest, TheDeckDialogOpensOnTheColourHeldAndEveryClickCounts) {
     using Shown = std::pair<const char*, int>;  // the selected button and the preview
     const Shown red{"optred", 53}, blue{"optblue", 54};
@@ -115,9 +112,9 @@ TEST(OptionsTest, TheDeckDialogOpensOnTheColourHeldAndEveryClickCounts) {
                 EXPECT_EQ(row.shown[i].second, window.findChild<CardPlace*>("Deck")->Picture())
                     << i;
             }
-            auto* ok = window.findChild<QAbstractButton*>("OKbtn");
-            ok->setFocus();
-            row.shown.size() == 3 ? QTest::keyClick(ok, Qt::Key_Return) : (void)window.close();
+            window.findChild<QAbstractButton*>("OKbtn")->setFocus();
+            row.shown.size() == 3 ? QTest::keyClick(window.focusWidget(), Qt::Key_Return)
+                                  : (void)window.close();
             EXPECT_FALSE(window.isVisible());
         };
         testing::VirtualTable t;
@@ -135,20 +132,17 @@ TEST(OptionsTest, TheDeckDialogOpensOnTheColourHeldAndEveryClickCounts) {
     }
 }
 
-// Presses `key` on the control with the focus and names the control that has it then.
 std::string Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     if (QWidget* focus = QApplication::focusWidget()) QTest::keyClick(focus, key, modifiers);
     return QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString()
                                        : "nothing";
 }
 
-// Space and Enter on the main button start, deal and draw, Tab reaches a hold button and Space
-// holds; after the deal and the draw the focus is back on the main button.
+// A round by keys alone, the focus back on the main button after the deal and after the draw.
 TEST(KeyboardTest, ARoundPlayedByKeysKeepsTheFocusOnTheMainButton) {
     testing::VirtualTable f;
     f.table.show();
-    f.table.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.table));
+    QApplication::setActiveWindow(&f.table);
     auto& main = f.Find<QPushButton>("Place_Bet");
     EXPECT_EQ("Place_Bet", Press(Qt::Key_Space));
     EXPECT_EQ("Place_Bet", Press(Qt::Key_Return)) << "after the deal";

@@ -12,22 +12,19 @@
 namespace vantorel {
 namespace {
 
-// The outer frame as the X server and the window manager tell it, read until two readings agree:
-// the window manager frames and places a window a little after it is mapped.
+// The frame as X and the window manager tell it, read until it settles after the window maps.
 QRect XFrame(const QWidget& window) {
+    const WId id = window.winId();
     static const QRegularExpression pattern(
         R"(left X:\s*(-?\d+)\s+Absolute upper-left Y:\s*(-?\d+).*Width: (\d+)\s+Height: (\d+).*= (\d+), (\d+), (\d+), (\d+))",
         QRegularExpression::DotMatchesEverythingOption);
     QRect last;
     for (int poll = 0; poll < 20; ++poll) {
         QTest::qWait(200);
-        QProcess tools;
-        tools.start(
-            "sh",
-            {"-c",
-             QString("xwininfo -id %1; xprop -id %1 _NET_FRAME_EXTENTS").arg(window.winId())});
-        tools.waitForFinished(5000);
-        const auto m = pattern.match(tools.readAllStandardOutput());
+        QProcess sh;
+        sh.start("sh", {"-c", QString("xwininfo -id %1; xprop -id %1 _NET_FRAME_EXTENTS").arg(id)});
+        sh.waitForFinished(5000);
+        const auto m = pattern.match(sh.readAllStandardOutput());
         const auto n = [&m](int i) { return m.captured(i).toInt(); };
         const QRect now(n(1) - n(5), n(2) - n(7), n(3) + n(5) + n(6), n(4) + n(7) + n(8));
         if (m.hasMatch() && now == last) return now;

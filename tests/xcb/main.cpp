@@ -9,7 +9,6 @@ extern "C" const char* __lsan_default_suppressions() {
 // On the X display the test command starts, with openbox; without one, offscreen, to skip.
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", qgetenv("DISPLAY").isEmpty() ? "offscreen" : "xcb;offscreen");
-    qputenv("SDL_AUDIODRIVER", "dummy");
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);  // closing a window must not end the loops
     ::testing::InitGoogleTest(&argc, argv);
