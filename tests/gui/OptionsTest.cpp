@@ -12,7 +12,7 @@
 #include "VirtualTable.h"
 #include "WinningHands.h"
 
-// Real windows; those that use the options file start in a folder of their own, as the program.
+// Real windows; those that use the options file start in a folder of their own, as the game does.
 namespace vantorel {
 namespace {
 
