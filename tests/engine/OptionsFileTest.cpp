@@ -1,67 +1,74 @@
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdint>
-#include <vector>
+#include <filesystem>
+#include <fstream>
+#include <random>
 
 #include "OptionsFile.h"
+#include "SharedRoutines.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace vantorel {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-// Sound, Quick Play, View Stats after Game, Limit maximum bet, RedDeck.
-using Settings = std::array<Flag, 5>;
-
+using namespace std::string_literals;
+using Settings = std::array<Flag, 5>;  // Sound, Quick Play, Stats after Game, Limit, RedDeck
 constexpr Flag T = FlagTrue, F = FlagFalse;
-// Start-up before the file is read: Quick Play cleared, red backs.
 constexpr Settings StartUp{T, F, T, T, T};
 
-const Bytes Signature{0x50, 0x6F, 0x6B, 0x65, 0x72, 0x20, 0x4F, 0x70, 0x74, 0x73};  // Poker Opts
-const Bytes LowerCase{0x70, 0x6F, 0x6B, 0x65, 0x72, 0x20, 0x6F, 0x70, 0x74, 0x73};  // poker opts
-
-Bytes File(Bytes signature, const Bytes& fields) {
-    signature.insert(signature.end(), fields.begin(), fields.end());
-    return signature;
-}
-Settings Of(const OptionsFile& o) {
-    return {o.Sound, o.QPlay, o.StatAfterGame, o.Limit, o.RedDeck};
-}
-
 TEST(OptionsFileTest, BytesAndSettings) {
-    struct Row {
+    const struct {
         const char* name;
-        Bytes file;
-        Settings read;  // over the start-up state
-        bool written;   // the settings read are written back as exactly these bytes
+        std::string file;
+        Settings read;
+        bool writtenBack;  // the settings read are saved as exactly these bytes
+    } rows[] = {
+        {"AllTickedRed", "Poker Opts"s + std::string(10, '\xFF'), {T, T, T, T, T}, true},
+        {"NoneTickedBlue", "Poker Opts"s + std::string(10, '\0'), {F, F, F, F, F}, true},
+        {"FlagOf01Ticks", "Poker Opts\0\0\1\0\0\0\0\0\0\0"s, {F, T, F, F, F}, false},
+        {"RedDeck1Kept", "Poker Opts\0\0\0\0\0\0\0\0\1\0"s, {F, F, F, F, 1}, true},
+        {"OtherCase", "poker opts"s + std::string(10, '\0'), StartUp, false},
+        {"Empty", "", StartUp, false},
+        {"NineBytes", "Poker Opt", StartUp, false},
+        {"TenBytes", "Poker Opts", StartUp, false},
+        {"TwelveBytes", "Poker Opts\0\0"s, {F, F, T, T, T}, false},
+        {"NineteenBytes", "Poker Opts"s + std::string(9, '\0'), {F, F, F, F, T}, false},
     };
-    const Bytes ff(10, 0xFF), zero(10, 0x00);
-    const std::vector<Row> rows{
-        {"AllTickedRed", File(Signature, ff), {T, T, T, T, T}, true},
-        {"NoneTickedBlue", File(Signature, zero), {F, F, F, F, F}, true},
-        {"FlagOf01Ticks",
-         File(Signature, {0, 0, 0x01, 0x00, 0, 0, 0, 0, 0, 0}),
-         {F, T, F, F, F},
-         false},
-        {"RedDeckOfOneKept",
-         File(Signature, {0, 0, 0, 0, 0, 0, 0, 0, 0x01, 0x00}),
-         {F, F, F, F, 1},
-         true},
-        {"SignatureInOtherCase", File(LowerCase, zero), StartUp, false},
-        {"Empty", {}, StartUp, false},
-        {"NineBytes", Bytes(Signature.begin(), Signature.end() - 1), StartUp, false},
-        {"SignatureOnly", Signature, StartUp, false},
-        {"TwelveBytesSetSoundOnly", File(Signature, {0, 0}), {F, F, T, T, T}, false},
-        {"NineteenBytesKeepRedDeck", File(Signature, Bytes(9, 0)), {F, F, F, F, T}, false},
-    };
-    for (const Row& row : rows) {
-        const OptionsFile read = OptionsFile::Decode(row.file, {T, F, T, T, T});
-        EXPECT_EQ(row.read, Of(read)) << row.name;
-        if (row.written) {
-            const OptionsFile::Bytes written = read.Encode();
-            EXPECT_EQ(row.file, Bytes(written.begin(), written.end())) << row.name;
+    for (const auto& row : rows) {
+        const auto read = OptionsFile::Decode(
+            std::vector<std::uint8_t>(row.file.begin(), row.file.end()), {T, F, T, T, T});
+        EXPECT_EQ(row.read,
+                  (Settings{read.Sound, read.QPlay, read.StatAfterGame, read.Limit, read.RedDeck}))
+            << row.name;
+        const OptionsFile::Bytes out = read.Encode();
+        if (row.writtenBack) {
+            EXPECT_EQ(row.file, std::string(out.begin(), out.end())) << row.name;
         }
     }
+}
+
+// The options file is read only when a listing shows it: hidden by a leading dot here, by its
+// attribute on Windows. The folder is the test's own: other runs may share the temporary one.
+TEST(OptionsFileTest, OnlyAFileThatAListingShowsExists) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / std::to_string(std::random_device{}());
+    ASSERT_TRUE(fs::create_directory(dir)) << dir;
+    for (const char* name : {"pkopts.cfg", ".pk.cfg"}) std::ofstream(dir / name) << "options";
+    std::vector<std::pair<fs::path, bool>> rows{
+        {dir / "pkopts.cfg", true}, {dir / ".pk.cfg", false}, {dir, false}, {dir / "gone", false}};
+#ifdef _WIN32
+    ASSERT_NE(0, SetFileAttributesA((dir / ".pk.cfg").string().c_str(), FILE_ATTRIBUTE_HIDDEN));
+    std::printf("Links not tried: making one needs a privilege on Windows that tests lack.\n");
+#else
+    fs::create_symlink("pkopts.cfg", dir / "link");
+    fs::create_symlink("gone", dir / "dangling");
+    rows.insert(rows.end(), {{dir / "link", true}, {dir / "dangling", false}});
+#endif
+    for (const auto& [path, exists] : rows) EXPECT_EQ(exists, FileExists(path.string())) << path;
+    fs::remove_all(dir);
 }
 
 }  // namespace

@@ -1,30 +1,23 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
-#include <array>
+#include <QTest>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <string>
 
+#include "CardPlace.h"
 #include "VirtualTable.h"
+#include "WinningHands.h"
 
-// The options as the player sets, saves and finds them again: real windows started in a folder of
-// the test's own, as the program starts in its own folder.
+// Real windows; those that use the options file start in a folder of their own, as the game does.
 namespace vantorel {
 namespace {
 
-namespace fs = std::filesystem;
 using Ticks = std::array<bool, 4>;  // Sound, Quick Play, View Stats after Game, Limit maximum bet
-constexpr Ticks StartUpTicks{true, false, true, true};
-constexpr std::array Toggles{"Menus_Options_Sound", "Menus_Options_QPlay",
-                             "Menus_Options_StatAfterGame", "menus_options_limit"};
-constexpr int WatchdogMs = 10000;
+constexpr Ticks StartUp{true, false, true, true};
 
 struct TableIn {
     explicit TableIn(const QTemporaryDir& dir) : table{{clock, sound, random}, dir.path()} {}
@@ -37,79 +30,145 @@ struct TableIn {
     void Choose(const char* item) { table.findChild<QAction*>(item)->trigger(); }
     Ticks Marks() {
         Ticks ticks{};
-        for (std::size_t i = 0; i < ticks.size(); ++i)
-            ticks[i] = table.findChild<QAction*>(Toggles[i])->isChecked();
+        int i = 0;
+        for (const char* item : {"Menus_Options_Sound", "Menus_Options_QPlay",
+                                 "Menus_Options_StatAfterGame", "menus_options_limit"})
+            ticks[i++] = table.findChild<QAction*>(item)->isChecked();
         return ticks;
     }
 };
 
-std::string Contents(const QTemporaryDir& dir) {
-    std::ifstream in(dir.filePath("pkopts.cfg").toStdString(), std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-TEST(OptionsTest, TicksSavedAreTheTicksOfTheNextStart) {
+TEST(OptionsTest, TicksSavedAreTheTicksOfTheNextStartAndBytesAfterThe20thStay) {
     QTemporaryDir dir;
+    const std::string file = dir.filePath("pkopts.cfg").toStdString();
     {
         TableIn first(dir);
-        EXPECT_EQ(StartUpTicks, first.Marks());  // no file yet
-        for (const char* item : {"Menus_Options_QPlay", "menus_options_limit"}) first.Choose(item);
-        EXPECT_EQ((Ticks{true, true, true, false}), first.Marks());
-        // A toggle changes its mark and writes nothing.
-        EXPECT_FALSE(fs::exists(dir.filePath("pkopts.cfg").toStdString()));
+        EXPECT_EQ(StartUp, first.Marks());
+        first.Choose("Menus_Options_QPlay");
+        first.Choose("menus_options_limit");
         first.Choose("Menus_Options_Save");
     }
-    EXPECT_EQ(std::string("Poker Opts\xFF\xFF\xFF\xFF\xFF\xFF\0\0\xFF\xFF", 20), Contents(dir));
-
-    // Whatever follows the 20 bytes is someone else's: read past, and kept by the next save.
-    const std::string tail = "ten more b";
-    std::ofstream(dir.filePath("pkopts.cfg").toStdString(), std::ios::app) << tail;
+    std::ofstream(file, std::ios::app) << "ten more b";
     TableIn second(dir);
     EXPECT_EQ((Ticks{true, true, true, false}), second.Marks());
     second.Choose("Menus_Options_Sound");
     second.Choose("Menus_Options_Save");
-    EXPECT_EQ(std::string("Poker Opts\0\0\xFF\xFF\xFF\xFF\0\0\xFF\xFF", 20) + tail, Contents(dir));
+    std::ifstream saved(file, std::ios::binary);
+    EXPECT_EQ(std::string("Poker Opts\0\0\xFF\xFF\xFF\xFF\0\0\xFF\xFFten more b", 30),
+              std::string(std::istreambuf_iterator<char>(saved), {}));
 }
 
-// A file that cannot be read starts the game as without one. A save that fails, here chosen while
-// the deal turns the cards, says why in a box titled as the program, and the round goes on.
+// A save that fails, here chosen while the deal turns the cards, says why and the round goes on.
 TEST(OptionsTest, AFailedSaveSaysWhyAndTheRoundGoesOn) {
-    struct Row {
-        const char* name;
-        void (*make)(const fs::path&);
-        const char* reason;
-    };
-    const std::array<Row, 2> rows{{
-        {"FolderInTheWay", [](const fs::path& p) { fs::create_directory(p); }, "Is a directory"},
-        {"FullDisk", [](const fs::path& p) { fs::create_symlink("/dev/full", p); },
-         "No space left on device"},
-    }};
-    for (const Row& row : rows) {
+    for (const char* reason : {"Is a directory", "No space left on device"}) {
         QTemporaryDir dir;
-        row.make(dir.filePath("pkopts.cfg").toStdString());
+        const std::string file = dir.filePath("pkopts.cfg").toStdString();
+        *reason == 'I' ? (void)std::filesystem::create_directory(file)
+                       : std::filesystem::create_symlink("/dev/full", file);
         TableIn t(dir);
-        EXPECT_EQ(StartUpTicks, t.Marks()) << row.name;
-        // The box is modal: answered from inside its own loop, or closed by a watchdog.
+        EXPECT_EQ(StartUp, t.Marks()) << reason;
         QString title, text;
-        QTimer::singleShot(0, &t.table, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box == nullptr || box->button(QMessageBox::Ok) == nullptr) return;
-            title = box->windowTitle();
-            text = box->text();
-            box->button(QMessageBox::Ok)->click();
-        });
-        QTimer::singleShot(WatchdogMs, &t.table, [] {
-            if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-                modal->done(0);
-        });
-        auto* mainButton = t.table.findChild<QPushButton*>("Place_Bet");
-        mainButton->click();  // New Game
-        t.clock.At(t.clock.Now() + 0.5, [&] { t.Choose("Menus_Options_Save"); });
-        mainButton->click();  // Deal
-        EXPECT_EQ("Draw", mainButton->text()) << row.name;
-        EXPECT_EQ("Vantorel", title.toStdString()) << row.name;
-        EXPECT_TRUE(text.contains("not saved") && text.contains(row.reason)) << text.toStdString();
-        EXPECT_EQ(StartUpTicks, t.Marks()) << row.name;
+        auto& mainButton = *t.table.findChild<QPushButton*>("Place_Bet");
+        mainButton.click();  // New Game
+        testing::AnswerModal(
+            [&] {
+                t.clock.At(t.clock.Now() + 0.5, [&] { t.Choose("Menus_Options_Save"); });
+                mainButton.click();  // Deal
+            },
+            [&](QDialog& box) {
+                title = box.windowTitle();
+                text = qobject_cast<QMessageBox*>(&box)->text();
+                box.accept();
+            });
+        EXPECT_EQ("Draw", mainButton.text()) << reason;
+        EXPECT_EQ("Vantorel", title.toStdString()) << reason;
+        EXPECT_TRUE(text.contains("not saved") && text.contains(reason)) << text.toStdString();
+    }
+}
+
+// The deck dialog opens on the colour held, each click counts and the preview follows; Escape does
+// nothing. The backs on the table stay; the next deal's are as chosen.
+TEST(OptionsTest, TheDeckDialogOpensOnTheColourHeldAndEveryClickCounts) {
+    using Shown = std::pair<const char*, int>;  // the selected button and the preview
+    const Shown red{"optred", 53}, blue{"optblue", 54};
+    const struct {
+        const char* name;
+        Flag redDeck;
+        std::vector<Shown> shown;  // on opening, then after each click
+        int dealtBack;
+    } rows[] = {{"blue, close box", FlagFalse, {blue}, 54},
+                {"red, blue, close box", FlagTrue, {red, blue}, 54},
+                {"red, blue, red, O.K", FlagTrue, {red, blue, red}, 53}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const auto choose = [&row](QDialog& window) {
+            QApplication::setActiveWindow(&window);
+            QTest::keyClick(&window, Qt::Key_Escape);
+            EXPECT_TRUE(window.isVisible()) << "closed by Escape";
+            for (std::size_t i = 0; i < row.shown.size(); ++i) {
+                auto* button = window.findChild<QAbstractButton*>(row.shown[i].first);
+                if (i > 0) QTest::mouseClick(button, Qt::LeftButton);
+                EXPECT_TRUE(button->isChecked()) << i;
+                EXPECT_EQ(row.shown[i].second, window.findChild<CardPlace*>("Deck")->Picture())
+                    << i;
+            }
+            window.findChild<QAbstractButton*>("OKbtn")->setFocus();
+            row.shown.size() == 3 ? QTest::keyClick(window.focusWidget(), Qt::Key_Return)
+                                  : (void)window.close();
+            EXPECT_FALSE(window.isVisible());
+        };
+        testing::VirtualTable t;
+        t.table.show();
+        t.Find<QPushButton>("Place_Bet").click();  // New Game
+        t.table.Data().RedDeck = row.redDeck;
+        testing::AnswerModal([&] { t.Find<QAction>("Menus_Options_Deck").trigger(); }, choose);
+        const auto back = [&t] { return t.Find<CardPlace>("Cardimg_5").Picture(); };
+        EXPECT_EQ(53, back());
+        int dealtBack = 0;
+        t.clock.At(t.clock.Now() + 0.5, [&] { dealtBack = back(); });  // before the first turns
+        t.random.QueueCards({2, 16, 30, 44, 7, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
+        t.Find<QPushButton>("Place_Bet").click();  // Deal
+        EXPECT_EQ(row.dealtBack, dealtBack);
+    }
+}
+
+std::string Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    if (QWidget* focus = QApplication::focusWidget()) QTest::keyClick(focus, key, modifiers);
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString()
+                                       : "nothing";
+}
+
+// A round by keys alone, the focus back on the main button after the deal and after the draw.
+TEST(KeyboardTest, ARoundPlayedByKeysKeepsTheFocusOnTheMainButton) {
+    testing::VirtualTable f;
+    f.table.show();
+    QApplication::setActiveWindow(&f.table);
+    auto& main = f.Find<QPushButton>("Place_Bet");
+    EXPECT_EQ("Place_Bet", Press(Qt::Key_Space));
+    EXPECT_EQ("Place_Bet", Press(Qt::Key_Return)) << "after the deal";
+    EXPECT_EQ("HC_1", Press(Qt::Key_Tab));
+    Press(Qt::Key_Space);
+    const int held = f.Find<CardPlace>("Cardimg_1").Picture();
+    EXPECT_EQ("Place_Bet", Press(Qt::Key_Tab, Qt::ShiftModifier));
+    EXPECT_EQ("Place_Bet", Press(Qt::Key_Enter)) << "after the draw";
+    EXPECT_EQ("Deal", main.text());
+    EXPECT_EQ(held, f.Find<CardPlace>("Cardimg_1").Picture()) << "the held card was replaced";
+    f.table.resize(300, 200);  // smaller than its design
+    EXPECT_EQ(QSize(300, 200), f.table.size());
+}
+
+// Escape leaves the pay table open; a card place names its picture.
+TEST(AccessTest, EscapeKeepsThePayTableAndCardPlacesAreNamed) {
+    GameData game;
+    WinningHands window(game, nullptr);
+    window.show();
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_TRUE(window.isVisible()) << "Escape closed the pay table";
+    CardPlace place(nullptr);
+    for (const auto& [picture, name] :
+         {std::pair{40, "Ace of Spades"}, {53, "card back"}, {55, "win"}}) {
+        place.SetPicture(picture);
+        EXPECT_EQ(name, place.accessibleName().toStdString()) << picture;
     }
 }
 
