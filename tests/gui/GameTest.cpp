@@ -46,7 +46,7 @@ struct GameTable : testing::VirtualTable {
     }
 };
 
-TEST(GameTest, AWholeGameThroughAWinToGameOver) {
+TEST(GameTest, AWholeGameThroughAWinToGameOverThenExit) {
     GameTable t;
     t.Click("Place_Bet");  // New Game
     EXPECT_EQ(" 100", t.Text("Score_Value"));
@@ -93,6 +93,8 @@ TEST(GameTest, AWholeGameThroughAWinToGameOver) {
     t.Click("Place_Bet");  // and the next game starts
     EXPECT_EQ(" 100", t.Text("Score_Value"));
     EXPECT_EQ("Deal", t.Caption("Place_Bet"));
+    t.Find<QAction>("Menus_Game_Exit").trigger();
+    EXPECT_FALSE(t.table.isVisible()) << "Game > Exit";
 }
 
 }  // namespace

@@ -18,8 +18,7 @@ namespace vantorel::testing {
 // One log shared by the fakes: the pictures, texts, sounds and waits in the order they came.
 using EventLog = std::vector<std::string>;
 
-// A table without a window. Writing Bet_Value runs the change handler inside the write, and not
-// for the same text, as the real text box does.
+// A table without a window; a new text in Bet_Value runs its change handler, as the box does.
 class FakeTable final : public TableControls {
   public:
     explicit FakeTable(EventLog& log) : log_(log) {}
@@ -27,8 +26,8 @@ class FakeTable final : public TableControls {
         pictures_.at(place - 1) = picture;
         log_.push_back("picture " + std::to_string(place) + "=" + std::to_string(picture));
     }
-    void SetCaption(Control control, const std::string& caption) override {
-        captions_[control] = caption;
+    void SetCaption(Control control, const std::string& text) override {
+        captions_[control] = text;
     }
     void SetText(Control control, const std::string& text) override;
     std::string Text(Control control) const override { return texts_.at(control); }
@@ -56,8 +55,7 @@ class FakeTable final : public TableControls {
     bool viewStats_ = false;
 };
 
-// Time that passes only when the game waits. An event scripted at a moment runs inside the wait
-// that spans it, as window events run inside a real wait.
+// Time that passes only when the game waits; an event scripted for a moment runs inside that wait.
 class VirtualClock final : public Delayer {
   public:
     explicit VirtualClock(EventLog& log) : log_(log) {}
