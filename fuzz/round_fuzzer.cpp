@@ -1,6 +1,5 @@
-// Rounds played on a whole table without a window, every choice taken from the input: the holds,
-// the stake typed or stepped, the options, and the numbers chance hands out. After every deal and
-// draw it checks what a player can always rely on, without working out any rule of the game.
+// Rounds on a whole table without a window, every choice and every number of chance taken from the
+// input; after each deal and draw it checks what a player can always rely on.
 
 #include <algorithm>
 #include <cstdint>

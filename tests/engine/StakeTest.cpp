@@ -47,11 +47,6 @@ TEST(StakeTest, TheBoxTakesAStakeWithinTheCeilingAndPutsBackAnythingElse) {
         EXPECT_EQ(row.bet, h.data.Bet) << '"' << row.typed << '"';
         EXPECT_EQ(row.box, h.table.Text(Control::Bet_Value)) << '"' << row.typed << '"';
     }
-    Betting h(40, 5, false);  // without the limit the score is the ceiling
-    h.table.SetText(Control::Bet_Value, "40");
-    EXPECT_EQ(40, h.data.Bet);
-    h.table.SetText(Control::Bet_Value, "41");
-    EXPECT_EQ(" 40", h.table.Text(Control::Bet_Value));
 }
 
 TEST(StakeTest, TheButtonsStepWithinTheCeilingAndNeverBelowOne) {

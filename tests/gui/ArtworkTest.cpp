@@ -13,10 +13,6 @@ namespace {
 
 const QSize TableCardSize(113, 201);  // a card place on the table
 
-QImage CardImage(int n) {
-    return CardPicture(n, TableCardSize).toImage();
-}
-
 using Ink = std::function<bool(QColor)>;
 const Ink RedInk = [](QColor c) { return c.red() > 150 && c.green() < 90 && c.blue() < 90; };
 const Ink DarkInk = [](QColor c) {
@@ -57,7 +53,7 @@ TEST(CardPictureTest, EachFaceShowsItsSuitColourAndItsRank) {
     for (int card = 1; card <= 52; ++card) {
         const int rank = (card - 1) % 13 + 1;
         const bool red = (card - 1) / 13 == 0 || (card - 1) / 13 == 2;
-        const QImage image = CardImage(card);
+        const QImage image = CardPicture(card, TableCardSize).toImage();
         const int redPixels = CountPixels(image, RedInk);
         EXPECT_TRUE(red ? redPixels > 100 : redPixels == 0) << card << ": " << redPixels;
         if (rank < 2 || rank > 10) continue;
@@ -73,7 +69,7 @@ TEST(CardPictureTest, EveryPictureIsDistinctAndTheBacksAreRedThenBlue) {
     std::vector<QImage> images;
     for (int n = 1; n <= 55; ++n) {
         EXPECT_EQ(QSize(226, 402), CardPicture(n, TableCardSize, 2.0).size()) << n;
-        images.push_back(CardImage(n));
+        images.push_back(CardPicture(n, TableCardSize).toImage());
         for (std::size_t other = 0; other + 1 < images.size(); ++other)
             EXPECT_NE(images[other], images.back()) << "pictures " << other + 1 << " and " << n;
     }

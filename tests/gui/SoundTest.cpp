@@ -33,10 +33,8 @@ double WaveMs(const QString& path) {
     QFile file(path);
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.read(44) : QByteArray();
     if (bytes.size() < 44 || bytes.mid(36, 4) != "data") return 0.0;
-    const auto u32 = [&bytes](int at) {
-        return qFromLittleEndian<quint32>(bytes.constData() + at);
-    };
-    return u32(40) * 1e3 / u32(28);
+    return qFromLittleEndian<quint32>(bytes.constData() + 40) * 1e3 /
+           qFromLittleEndian<quint32>(bytes.constData() + 28);
 }
 
 TEST(SoundTest, WaitLastsTheWholeSoundAndAsyncReturnsAtOnce) {

@@ -20,8 +20,7 @@ TEST(TableTest, PutsEveryControlWhereItWasDesigned) {
     const std::pair<const char*, QRect> rows[] = {
         {"Cardimg_1", {56, 64, 113, 201}}, {"Cardimg_5", {568, 64, 113, 201}},
         {"HC_2", {216, 280, 41, 33}},      {"Score_Value", {656, 8, 81, 19}},
-        {"Bet_Down", {640, 352, 17, 17}},  {"Bet_Value", {656, 352, 65, 19}},
-        {"Bet_Up", {720, 352, 17, 17}},    {"Place_Bet", {640, 376, 97, 25}},
+        {"Bet_Value", {656, 352, 65, 19}}, {"Place_Bet", {640, 376, 97, 25}},
     };
     for (const auto& [name, pixels] : rows)
         EXPECT_EQ(pixels, t.Find<QWidget>(name).geometry()) << name;

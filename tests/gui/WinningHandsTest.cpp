@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <array>
+#include <map>
 #include <memory>
 
 #include "WinningHands.h"
@@ -33,17 +34,18 @@ constexpr std::array<HandRow, 9> Rows{{
     {1, "Jacks or Better", "One pair J,Q,K,A.", "1"},
 }};
 
-// Each row's labels from left to right on one line: what the player reads across.
-QStringList ReadAcross(const QWidget& window, int code) {
-    const QLabel* value = window.findChild<QLabel*>(QString("WinVal_%1").arg(code));
-    if (value == nullptr) return {};
-    std::vector<const QLabel*> line;
+// The lines that hold a value, top to bottom, each read left to right as the player reads it.
+QList<QStringList> ReadRows(const QWidget& window) {
+    std::map<int, std::map<int, const QLabel*>> lines;  // by top, then by left
     for (const QLabel* label : window.findChildren<QLabel*>())
-        if (label->isVisibleTo(&window) && label->y() == value->y()) line.push_back(label);
-    std::sort(line.begin(), line.end(), [](auto* a, auto* b) { return a->x() < b->x(); });
-    QStringList texts;
-    for (const QLabel* label : line) texts << label->text();
-    return texts;
+        if (label->isVisibleTo(&window)) lines[label->y()][label->x()] = label;
+    QList<QStringList> rows;
+    for (const auto& [top, line] : lines) {
+        QStringList texts;
+        for (const auto& [left, label] : line) texts << label->text();
+        if (line.rbegin()->second->objectName().startsWith("WinVal_")) rows << texts;
+    }
+    return rows;
 }
 
 std::unique_ptr<WinningHands> Open(GameData& game, Flag showPayTable) {
@@ -65,17 +67,11 @@ TEST(WinningHandsTest, TrueShowsThePayTableAndAnythingElseTheStatistics) {
                            : "Breakdown of Winning Hands.",
                   Text(*window, "WinHandFrame"));
         EXPECT_EQ(payTable ? "Value (*Bet Placed)" : "Frequency", Text(*window, "Value_Clmn"));
-        int previousTop = -1;
-        for (std::size_t i = 0; i < Rows.size(); ++i) {
-            const QString value =
-                payTable ? Rows[i].pay : QString::number(game.HandStats[Rows[i].code]);
-            EXPECT_EQ((QStringList{Rows[i].name, ":-", Rows[i].description, "=", value}),
-                      ReadAcross(*window, Rows[i].code))
-                << flag << " row " << i;
-            const int top = window->findChild<QLabel*>(QString("WinVal_%1").arg(Rows[i].code))->y();
-            EXPECT_GT(top, previousTop) << "row " << i;
-            previousTop = top;
-        }
+        QList<QStringList> rows;
+        for (const HandRow& row : Rows)
+            rows << QStringList{row.name, ":-", row.description, "=",
+                                payTable ? row.pay : QString::number(game.HandStats[row.code])};
+        EXPECT_EQ(rows, ReadRows(*window)) << flag;
         EXPECT_EQ(payTable, window->findChild<QGroupBox*>("HandsPlayed")->isHidden());
         if (!payTable) {
             EXPECT_EQ("Of  37 hands played...", Text(*window, "HandsPlayed"));

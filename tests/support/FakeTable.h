@@ -19,7 +19,8 @@ namespace vantorel::testing {
 using EventLog = std::vector<std::string>;
 
 // A table without a window; a new text in Bet_Value runs its change handler, as the box does.
-class FakeTable final : public TableControls {
+// Opening the statistics is logged, and `whileStatisticsOpen` runs as if from inside the window.
+class FakeTable final : public TableControls, public StatisticsWindow {
   public:
     explicit FakeTable(EventLog& log) : log_(log) {}
     void ShowPicture(int place, int picture) override {
@@ -36,8 +37,12 @@ class FakeTable final : public TableControls {
     void SetViewStatsEnabled(bool enabled) override { viewStats_ = enabled; }
     bool Checked(Option option) const override { return checks_.at(option); }
     void SetChecked(Option option, bool checked) override { checks_[option] = checked; }
+    void ShowStatistics() override {
+        log_.push_back("statistics");
+        if (whileStatisticsOpen) whileStatisticsOpen();
+    }
 
-    std::function<void()> onBetValueChange;
+    std::function<void()> onBetValueChange, whileStatisticsOpen;
     const std::array<int, 5>& Pictures() const { return pictures_; }
     std::string Caption(Control control) const { return captions_.at(control); }
     bool Enabled(Control control) const { return enabled_.at(control); }
@@ -97,17 +102,6 @@ struct RecordingSound final : SoundPlayer {
     explicit RecordingSound(EventLog& log) : log_(log) {}
     void Play(const std::string& path, SoundMode mode) override;
     int plays = 0;
-    EventLog& log_;
-};
-
-// Logs the opening of the statistics window and runs `whileOpen` as if from inside it.
-struct RecordingStatistics final : StatisticsWindow {
-    explicit RecordingStatistics(EventLog& log) : log_(log) {}
-    void ShowStatistics() override {
-        log_.push_back("statistics");
-        if (whileOpen) whileOpen();
-    }
-    std::function<void()> whileOpen;
     EventLog& log_;
 };
 

@@ -35,8 +35,7 @@ struct Harness {
     VirtualClock clock{log};
     ScriptedRandom random;
     RecordingSound sound{log};
-    RecordingStatistics statistics{log};
-    Engine engine{data, EngineServices{table, statistics, clock, sound, random}};
+    Engine engine{data, EngineServices{table, table, clock, sound, random}};
     TableLogic logic{data, engine, table};
 };
 
