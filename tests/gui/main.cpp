@@ -5,8 +5,7 @@
 // gtest discovery runs this binary outside ctest's environment, so the platform is chosen here.
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Without a display no desktop bus is started on the tests' behalf.
-    qunsetenv("DISPLAY");
+    qunsetenv("DISPLAY");  // so no desktop bus is started on the tests' behalf
     qputenv("SDL_AUDIODRIVER", "dummy");
     QApplication app(argc, argv);
     // Tests close main windows; that must not end every event loop of the later tests.
