@@ -26,7 +26,6 @@ constexpr std::array<std::tuple<std::int16_t, std::int16_t, bool>, 5> Settings{
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using vantorel::Control;
     const std::string text(reinterpret_cast<const char*>(data), size);
     // A number or 0, never NaN, and negative only after a minus sign.
     const double v = vantorel::ReadStakeText(text);
@@ -40,9 +39,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         h.logic.StartNewGame();
         h.data.Score = score;
         h.data.Bet = bet;
-        h.table.SetText(Control::Bet_Value, vantorel::NumberText(bet));
-        h.table.SetText(Control::Bet_Value, text);
-        const std::string box = h.table.Text(Control::Bet_Value);
+        h.table.SetText(vantorel::Control::Bet_Value, vantorel::NumberText(bet));
+        h.table.SetText(vantorel::Control::Bet_Value, text);
+        const std::string box = h.table.Text(vantorel::Control::Bet_Value);
         Check(!box.empty(), "the box was left empty");
         // A taken stake is what the box says, never negative and never more than the score.
         if (h.data.Bet != bet)

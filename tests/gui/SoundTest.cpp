@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QThread>
 #include <QtEndian>
+#include <array>
 #include <memory>
 
 #include "SdlSoundPlayer.h"
@@ -31,10 +32,12 @@ double MsTaken(SdlSoundPlayer& player, const QString& path, SoundMode mode) {
 // The playing time of a canonical 44-byte-header wave file: its data size over its byte rate.
 double WaveMs(const QString& path) {
     QFile file(path);
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.read(44) : QByteArray();
-    if (bytes.size() < 44 || bytes.mid(36, 4) != "data") return 0.0;
-    return qFromLittleEndian<quint32>(bytes.constData() + 40) * 1e3 /
-           qFromLittleEndian<quint32>(bytes.constData() + 28);
+    std::array<char, 44> header{};
+    if (!file.open(QIODevice::ReadOnly) || file.read(header.data(), 44) != 44 ||
+        QByteArray(header.data() + 36, 4) != "data")
+        return 0.0;
+    return qFromLittleEndian<quint32>(header.data() + 40) * 1e3 /
+           qFromLittleEndian<quint32>(header.data() + 28);
 }
 
 TEST(SoundTest, WaitLastsTheWholeSoundAndAsyncReturnsAtOnce) {
