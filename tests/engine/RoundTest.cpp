@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,7 @@ namespace {
 using testing::EventLog;
 using Five = std::array<int, 5>;
 
-long Count(const EventLog& log, const std::string& entry) {
+std::ptrdiff_t Count(const EventLog& log, const std::string& entry) {
     return std::count(log.begin(), log.end(), entry);
 }
 
@@ -83,7 +84,7 @@ TEST(PayoutTest, FlashesTheWinningCardsThenCountsUp) {
                                          "picture 2=24", "wait 0.6"});
     expected.insert(expected.end(), {"score  100", "sound alert.wav wait", "wait 0.05"});
     ASSERT_GE(h.log.size(), expected.size());
-    EXPECT_EQ(expected, EventLog(h.log.end() - static_cast<long>(expected.size()), h.log.end()));
+    EXPECT_EQ(expected, EventLog(h.log.end() - std::ssize(expected), h.log.end()));
     EXPECT_EQ(1, h.data.HandStats[1]);
 }
 
