@@ -48,7 +48,6 @@ class Engine {
     // Abandons the round under way, if any: its wait ends and the round unwinds without touching
     // the table or the state again.
     void AbandonRound();
-    bool RoundUnderWay() const { return roundUnderWay_; }
 
   private:
     void Deal();

@@ -1,9 +1,7 @@
-// Rounds played on a whole table without a window, every choice taken from the input: the holds,
-// the stake typed or stepped, the options, and the numbers chance hands out. After every deal and
-// draw it checks what a player can always rely on, without working out any rule of the game.
+// Rounds on a whole table, every choice and chance from the input, checked after each deal and
+// draw.
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -13,12 +11,7 @@
 
 namespace {
 
-using vantorel::Control;
-using vantorel::GameData;
-using vantorel::Option;
-using vantorel::testing::Harness;
-
-constexpr int NumbersPerRound = 24;
+using namespace vantorel;
 
 void Check(bool holds, const char* rule) {
     if (holds) return;
@@ -26,21 +19,15 @@ void Check(bool holds, const char* rule) {
     std::abort();
 }
 
-// Five different cards, each one shown at its own place.
-void CheckHand(const Harness& h) {
-    std::array<int, 5> cards{};
-    for (int place = 1; place <= 5; ++place) {
-        cards[place - 1] = h.data.Hand[place];
-        Check(cards[place - 1] >= 1 && cards[place - 1] <= 52, "a card outside 1..52");
-        Check(h.table.Pictures()[place - 1] == cards[place - 1], "a place shows another card");
-    }
+// Five different cards, each shown at its own place; no count goes down, nothing negative.
+void CheckTable(const testing::Harness& h, const std::array<Integer, 11>& before) {
+    auto cards = h.table.Pictures();
+    for (int place = 1; place <= 5; ++place)
+        Check(cards[place - 1] == h.data.Hand[place], "a place shows another card");
     std::sort(cards.begin(), cards.end());
+    Check(cards[0] >= 1 && cards[4] <= 52, "a card outside 1..52");
     Check(std::adjacent_find(cards.begin(), cards.end()) == cards.end(), "the same card twice");
-}
-
-void CheckCounts(const Harness& h, const std::array<std::int16_t, 11>& before) {
-    Check(h.data.Score >= 0, "the score fell below 0");
-    Check(h.data.Bet >= 0, "a negative stake");
+    Check(h.data.Score >= 0 && h.data.Bet >= 0, "a negative score or stake");
     for (int i = 1; i <= GameData::HandsPlayed; ++i)
         Check(h.data.HandStats[i] >= before[i], "a count went down");
 }
@@ -48,7 +35,7 @@ void CheckCounts(const Harness& h, const std::array<std::int16_t, 11>& before) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    Harness h;
+    testing::Harness h;
     h.logic.Place_Bet_Click();  // a new game
     std::size_t at = 0;
     const auto next = [&] { return at < size ? data[at++] : std::uint8_t{0}; };
@@ -58,30 +45,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         h.table.SetChecked(Option::Limit, (options & 2U) != 0);
         if (options & 4U) h.table.SetText(Control::Bet_Value, std::to_string(stake));
         if (options & 8U) (stake & 1U) ? h.logic.Bet_Up_Click() : h.logic.Bet_Down_Click();
-        for (int i = 0; i < NumbersPerRound; ++i)
-            h.random.QueueNumber(static_cast<float>(next()) / 256.0f);
-
+        for (int i = 0; i < 24; ++i) h.random.QueueNumber(static_cast<float>(next()) / 256.0f);
+        h.log.clear();
         const auto before = h.data.HandStats;
         h.logic.Place_Bet_Click();  // deal
-        CheckHand(h);
-        CheckCounts(h, before);
+        CheckTable(h, before);
         const auto dealt = h.data.Hand;
         for (int place = 1; place <= 5; ++place)
             if (holds & (1U << place)) h.logic.HC_Click(place);
         const auto held = h.data.Held;
-        h.logic.Place_Bet_Click();  // draw
-        if (h.data.State() != vantorel::GameState::Idle) CheckHand(h);
-        CheckCounts(h, before);
-        for (int place = 1; place <= 5; ++place) {
-            if (vantorel::IsSet(held[place])) {
-                Check(h.data.Hand[place] == dealt[place], "a held card moved or changed");
-                continue;
-            }
-            for (int other = 1; other <= 5; ++other)
-                Check(h.data.Hand[other] != dealt[place], "a discarded card came back");
+        h.logic.Place_Bet_Click();                // draw
+        if (h.data.State() == GameState::Idle) {  // game over: the start-up hand shows
+            h.logic.Place_Bet_Click();            // a new game
+            continue;
         }
-        if (h.data.State() == vantorel::GameState::Idle) h.logic.Place_Bet_Click();  // a new game
-        h.log.clear();
+        CheckTable(h, before);
+        for (int place = 1; place <= 5; ++place)
+            for (int other = 1; other <= 5; ++other)
+                Check(IsSet(held[place]) ? h.data.Hand[place] == dealt[place]
+                                         : h.data.Hand[other] != dealt[place],
+                      "a held card moved, or a discarded card came back");
     }
     return 0;
 }

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#include <numeric>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -13,39 +13,16 @@ namespace vantorel {
 namespace {
 
 using testing::EventLog;
-using testing::Harness;
 using Five = std::array<int, 5>;
 
-long Count(const EventLog& log, const std::string& entry) {
+std::ptrdiff_t Count(const EventLog& log, const std::string& entry) {
     return std::count(log.begin(), log.end(), entry);
 }
 
 // A fresh game in its betting phase: score 100, stake 5.
-struct Started : Harness {
+struct Started : testing::Harness {
     Started() { logic.Place_Bet_Click(); }
 };
-
-TEST(StartUpTest, LeavesTheIdleTableAndANewGameStartsFresh) {
-    Harness h;
-    EXPECT_EQ("Game Over", h.table.Text(Control::Score_Value));
-    EXPECT_EQ(" 5", h.table.Text(Control::Bet_Value));
-    EXPECT_EQ("New Game", h.table.Caption(Control::Place_Bet));
-    const std::vector<Control> stakeAndHolds{Control::Bet_Value, Control::Bet_Up, Control::Bet_Down,
-                                             Control::HC_1, Control::HC_5};
-    for (Control c : stakeAndHolds) EXPECT_FALSE(h.table.Enabled(c)) << static_cast<int>(c);
-    EXPECT_FALSE(h.table.Enabled(Control::Score_Value));
-    EXPECT_FALSE(h.table.ViewStatsEnabled());
-
-    std::fill(h.data.HandStats.begin() + 1, h.data.HandStats.end(), Integer{4});
-    h.data.RedDeck = FlagFalse;
-    h.logic.Place_Bet_Click();
-    EXPECT_EQ(" 100", h.table.Text(Control::Score_Value));
-    EXPECT_EQ("Deal", h.table.Caption(Control::Place_Bet));
-    EXPECT_EQ((Five{54, 54, 54, 54, 54}), h.table.Pictures());
-    EXPECT_EQ((std::array<Integer, 11>{}), h.data.HandStats);
-    for (Control c : stakeAndHolds) EXPECT_EQ(c < Control::HC_1, h.table.Enabled(c));
-    EXPECT_TRUE(h.table.ViewStatsEnabled());
-}
 
 // The stake leaves the score first, then the cards turn one a second with the flip sound; the
 // Sound tick is read before each card, and each round draws on a freshly seeded generator.
@@ -55,122 +32,63 @@ TEST(DealTest, TurnsFiveCardsOneSecondApartEachWithTheFlipSound) {
     const int reseeds = h.random.reseeds;
     std::vector<bool> onDuringReveal;
     h.clock.At(0.5, [&] {
-        for (Control c : {Control::Place_Bet, Control::Bet_Value, Control::Bet_Up,
-                          Control::Bet_Down, Control::HC_1})
+        for (Control c : {Control::Place_Bet, Control::Bet_Value, Control::HC_1})
             onDuringReveal.push_back(h.table.Enabled(c));
     });
     h.Deal({2, 16, 30, 44, 7});
     EventLog expected{"score  95"};
     for (int i = 1; i <= 5; ++i) expected.push_back("picture " + std::to_string(i) + "=53");
-    const Five cards{2, 16, 30, 44, 7};
-    for (int i = 1; i <= 5; ++i) {
+    for (const auto& [i, card] : {std::pair{1, 2}, {2, 16}, {3, 30}, {4, 44}, {5, 7}})
         expected.insert(expected.end(),
                         {"wait 1", "sound cflip.wav async",
-                         "picture " + std::to_string(i) + "=" + std::to_string(cards[i - 1])});
-    }
+                         "picture " + std::to_string(i) + "=" + std::to_string(card)});
     EXPECT_EQ(expected, h.log);
     EXPECT_EQ(reseeds + 1, h.random.reseeds);
-    EXPECT_EQ(std::vector<bool>(5, false), onDuringReveal);
-    EXPECT_EQ("Draw", h.table.Caption(Control::Place_Bet));
-    EXPECT_TRUE(h.table.Enabled(Control::Place_Bet));
-    EXPECT_TRUE(h.table.Enabled(Control::HC_3));
-    EXPECT_FALSE(h.table.Enabled(Control::Bet_Up));
-    EXPECT_EQ(1, h.data.HandStats[10]);
+    EXPECT_EQ(std::vector<bool>(3, false), onDuringReveal);
 
-    h.table.SetChecked(Option::Sound, true);
     h.clock.At(h.clock.Now() + 2.5, [&h] { h.table.SetChecked(Option::Sound, false); });
     h.Draw({}, {3, 17, 32, 47, 9});
     EXPECT_EQ(reseeds + 2, h.random.reseeds);
     EXPECT_EQ(5 + 2, h.sound.plays) << "Sound unticked after the second card of the draw";
 }
 
-TEST(DrawTest, KeepsHeldCardsInPlaceAndTurnsOnlyTheOthers) {
+TEST(DrawTest, KeepsHeldCardsAndNeverGivesBackADiscard) {
     Started h;
     h.Deal({2, 16, 30, 44, 7});
     std::vector<bool> onDuringDraw;
     h.clock.At(h.clock.Now() + 0.5, [&] {
-        for (Control c : {Control::Place_Bet, Control::HC_1, Control::HC_2})
+        for (Control c : {Control::Place_Bet, Control::HC_2})
             onDuringDraw.push_back(h.table.Enabled(c));
     });
     h.log.clear();
     // Place 5 draws the held 16: the duplicate check replaces place 5, never the held place 2.
-    h.Draw({2, 4}, {33, 1, 34, 35, 16});
-    EXPECT_EQ((Five{33, 16, 34, 44, 52}), h.table.Pictures());
-    EXPECT_EQ(std::vector<bool>(3, false), onDuringDraw);
-    EXPECT_EQ(0, Count(h.log, "picture 2=53"));
-    EXPECT_EQ(3, Count(h.log, "wait 1"));
-    EXPECT_EQ("Deal", h.table.Caption(Control::Place_Bet));
-    EXPECT_EQ("Hold", h.table.Caption(Control::HC_2));
-    EXPECT_FALSE(h.table.Enabled(Control::HC_2));
-}
-
-TEST(DrawTest, NeverGivesBackACardJustDiscarded) {
-    Started h;
-    h.Deal({2, 16, 30, 44, 7});
-    h.random.QueueCards({16, 17, 32, 47, 9});  // place 1 draws the card place 2 let go
+    // Place 3 draws the 2 that place 1 let go, and draws again: a 31.
+    h.random.QueueCards({33, 1, 2, 35, 16});
     h.Spare(10);
     h.random.QueueCard(31);
-    h.logic.Place_Bet_Click();
-    EXPECT_EQ((Five{31, 17, 32, 47, 9}), h.table.Pictures());
+    h.Draw({2, 4}, {});
+    EXPECT_EQ((Five{33, 16, 31, 44, 52}), h.table.Pictures());
+    EXPECT_EQ(std::vector<bool>(2, false), onDuringDraw);
+    EXPECT_EQ(3, Count(h.log, "wait 1"));
+    EXPECT_EQ("Hold", h.table.Caption(Control::HC_2));
 }
 
-// Stake 5. Each win is flashed three times, then counted up a stake at a time, one alert each.
-TEST(PayoutTest, PaysThePrintedMultipleOfTheStake) {
-    struct Row {
-        const char* name;
-        std::vector<int> dealt, held, drawn;
-        int score;
-    };
-    const Row rows[] = {
-        {"Jacks or Better pays 1", {11, 24, 3, 17, 32}, {1, 2}, {1, 2, 6, 21, 48}, 95 + 5},
-        {"Full House pays 8", {1, 14, 27, 2, 15}, {1, 2, 3, 4, 5}, {}, 95 + 40},
-        {"Royal Flush pays 1000", {1, 10, 11, 12, 40}, {1, 2, 3, 4}, {1, 2, 3, 4, 13}, 95 + 5000},
-        {"Nothing pays nothing", {2, 16, 30, 44, 7}, {}, {3, 17, 32, 47, 9}, 95},
-    };
-    for (const Row& row : rows) {
-        Started h;
-        h.Deal(row.dealt);
-        h.log.clear();
-        std::vector<int> drawn = row.drawn;
-        drawn.resize(5, 52);
-        h.Draw(row.held, drawn);
-        const int steps = (row.score - 95) / 5;
-        EXPECT_EQ(row.score, h.data.Score) << row.name;
-        EXPECT_EQ(" " + std::to_string(row.score), h.table.Text(Control::Score_Value)) << row.name;
-        EXPECT_EQ(steps, Count(h.log, "sound alert.wav wait")) << row.name;
-        EXPECT_EQ(steps, Count(h.log, "wait 0.05")) << row.name;
-        EXPECT_EQ(steps > 0 ? 6 : 0, Count(h.log, "wait 0.6")) << row.name;
-        EXPECT_EQ(steps > 0 ? 1 : 0,
-                  std::accumulate(&h.data.HandStats[1], &h.data.HandStats[10], 0))
-            << row.name;
-    }
-}
-
+// Jacks or Better at a stake of 5: flashed three times, then counted up with one alert.
 TEST(PayoutTest, FlashesTheWinningCardsThenCountsUp) {
     Started h;
     h.Deal({11, 24, 3, 17, 32});
     h.Draw({1, 2}, {1, 2, 6, 21, 48});
     EventLog expected;
-    for (int flash = 0; flash < 3; ++flash) {
+    for (int flash = 0; flash < 3; ++flash)
         expected.insert(expected.end(), {"picture 1=55", "picture 2=55", "wait 0.6", "picture 1=11",
                                          "picture 2=24", "wait 0.6"});
-    }
     expected.insert(expected.end(), {"score  100", "sound alert.wav wait", "wait 0.05"});
     ASSERT_GE(h.log.size(), expected.size());
-    EXPECT_EQ(expected, EventLog(h.log.end() - static_cast<long>(expected.size()), h.log.end()));
+    EXPECT_EQ(expected, EventLog(h.log.end() - std::ssize(expected), h.log.end()));
     EXPECT_EQ(1, h.data.HandStats[1]);
 }
 
-TEST(PayoutTest, QuickPlayPaysAtOnceWithOneAlert) {
-    Started h;
-    h.table.SetChecked(Option::QuickPlay, true);
-    h.Deal({1, 14, 27, 2, 15});
-    h.log.clear();
-    h.Draw({1, 2, 3, 4, 5}, {3, 4, 5, 6, 7});
-    EXPECT_EQ((EventLog{"score  135", "sound alert.wav wait"}), h.log);
-}
-
-// 32000 and a Royal Flush at a stake of 100: the score stops at 32767 instead of wrapping round.
+// 32100 and a Royal Flush at a stake of 100: the score stops at 32767 instead of wrapping round.
 TEST(PayoutTest, AWinPastTheSixteenBitCeilingStopsThere) {
     for (const bool quick : {false, true}) {
         Started h;
@@ -180,12 +98,13 @@ TEST(PayoutTest, AWinPastTheSixteenBitCeilingStopsThere) {
         h.data.Bet = 100;
         h.Deal({1, 10, 11, 12, 40});
         h.Draw({1, 2, 3, 4}, {1, 2, 3, 4, 13});
-        EXPECT_EQ(32767, h.data.Score) << quick;
         EXPECT_EQ(" 32767", h.table.Text(Control::Score_Value)) << quick;
         EXPECT_EQ(quick ? 0 : 8, Count(h.log, "wait 0.05")) << quick;
+        EXPECT_EQ(quick ? 1 : 8, Count(h.log, "sound alert.wav wait")) << quick;
     }
 }
 
+// The table is left as at start-up, and the next game starts afresh.
 TEST(GameOverTest, BlinksOpensTheStatisticsAndShowsTheStartUpHand) {
     for (const bool viewStats : {true, false}) {
         Started h;
@@ -193,19 +112,17 @@ TEST(GameOverTest, BlinksOpensTheStatisticsAndShowsTheStartUpHand) {
         h.data.Score = 5;
         h.Deal({2, 16, 30, 44, 7});
         h.data.ShowPayTable = FlagTrue;
-        Flag payTableWhileOpen = viewStats ? FlagTrue : FlagFalse;
-        h.statistics.whileOpen = [&] { payTableWhileOpen = h.data.ShowPayTable; };
+        Flag payTableWhileOpen = FlagFalse;
+        h.table.whileStatisticsOpen = [&] { payTableWhileOpen = h.data.ShowPayTable; };
         h.log.clear();
         h.random.QueueCards({3, 17, 32, 47, 9});
         h.Spare(10);
         h.random.QueueNumber(0.5f);  // the start-up hand's suit: hearts
         h.logic.Place_Bet_Click();
-
-        EventLog shown;
+        EventLog shown, expected;
         for (const std::string& e : h.log)
             if (e.rfind("score", 0) == 0 || e == "wait 0.5" || e == "statistics")
                 shown.push_back(e);
-        EventLog expected;
         for (int i = 0; i < 7; ++i)
             expected.insert(expected.end(),
                             {"score Game Over", "wait 0.5", "score  0", "wait 0.5"});
@@ -215,22 +132,23 @@ TEST(GameOverTest, BlinksOpensTheStatisticsAndShowsTheStartUpHand) {
         EXPECT_EQ(expected, shown) << viewStats;
         EXPECT_EQ(FlagFalse, payTableWhileOpen) << "the statistics, not the pay table";
         EXPECT_EQ((Five{27, 39, 38, 37, 36}), h.table.Pictures()) << viewStats;
-        EXPECT_EQ("New Game", h.table.Caption(Control::Place_Bet)) << viewStats;
-        EXPECT_FALSE(h.table.Enabled(Control::Bet_Value)) << viewStats;
         EXPECT_FALSE(h.table.ViewStatsEnabled()) << viewStats;
+        h.data.RedDeck = FlagFalse;
+        h.logic.Place_Bet_Click();
+        EXPECT_EQ(" 100", h.table.Text(Control::Score_Value));
+        EXPECT_EQ((Five{54, 54, 54, 54, 54}), h.table.Pictures());
+        EXPECT_EQ((std::array<Integer, 11>{}), h.data.HandStats);
+        EXPECT_TRUE(h.table.Enabled(Control::Bet_Up) && h.table.ViewStatsEnabled());
     }
 }
 
-// A round never starts inside another: a click or a second round slipped in during the deal's
-// waits does nothing.
+// A click or a second round slipped in during the deal's waits does nothing.
 TEST(AbandonTest, NoRoundStartsInsideAnother) {
     Started h;
     h.clock.At(1.5, [&] { h.logic.Place_Bet_Click(); });
     h.clock.At(2.5, [&] { h.engine.PlayRound(2); });
     h.Deal({2, 16, 30, 44, 7});
-    EXPECT_EQ(1, h.data.HandStats[10]);
-    EXPECT_EQ(95, h.data.Score);
-    EXPECT_EQ((Five{2, 16, 30, 44, 7}), h.table.Pictures());
+    EXPECT_EQ(1, h.data.HandStats[10]) << "a second round was played";
     EXPECT_EQ(GameState::CardsOut, h.data.State());
 }
 
@@ -241,25 +159,10 @@ TEST(AbandonTest, NewGameDuringTheRevealLeavesTheNewGameUntouched) {
     h.Deal({2, 16, 30, 44, 7});
     EXPECT_EQ(100, h.data.Score);
     EXPECT_EQ(0, h.data.HandStats[10]);
-    EXPECT_EQ((Five{53, 53, 53, 53, 53}), h.table.Pictures());
-    EXPECT_EQ("picture 5=53", h.log.back()) << "the old round went on after the new game";
-    EXPECT_TRUE(h.table.Enabled(Control::Place_Bet));
-    EXPECT_EQ(1, h.clock.interrupts);
+    EXPECT_EQ((Five{53, 53, 53, 53, 53}), h.table.Pictures()) << "the old round went on";
+    EXPECT_EQ(1, h.clock.interrupts) << "the new game waited out the old round's wait";
     h.Deal({3, 17, 32, 47, 9});  // and the new game deals as any other
     EXPECT_EQ((Five{3, 17, 32, 47, 9}), h.table.Pictures());
-}
-
-TEST(AbandonTest, NewGameDuringTheCountUpStopsThePayout) {
-    Started h;
-    h.Deal({1, 10, 11, 12, 40});
-    // One card turns (1 s), the flashes take 3.6 s, then the count-up runs.
-    h.clock.At(h.clock.Now() + 1.0 + 3.6 + 0.3, [&] { h.logic.StartNewGame(); });
-    h.Draw({1, 2, 3, 4}, {1, 2, 3, 4, 13});
-    EXPECT_EQ(100, h.data.Score);
-    EXPECT_EQ(" 100", h.table.Text(Control::Score_Value));
-    EXPECT_EQ(0, h.data.HandStats[9]);
-    EXPECT_LT(h.sound.plays, 20);
-    EXPECT_EQ(GameState::Betting, h.data.State());
 }
 
 }  // namespace

@@ -21,7 +21,7 @@ double MsTaken(QtDelayer& delayer, double seconds) {
 }
 
 // Waits nest when an event handled during one wait starts another; one Interrupt ends them all,
-// and an Interrupt with no wait under way leaves the next wait whole, with the window live.
+// and the next wait is whole.
 TEST(QtDelayerTest, WaitsItsFullTimeUnlessInterrupted) {
     QtDelayer delayer;
     QObject context;
@@ -35,13 +35,7 @@ TEST(QtDelayerTest, WaitsItsFullTimeUnlessInterrupted) {
     EXPECT_LT(innerTook, PromptlyMs);
     EXPECT_LT(outerTook, PromptlyMs);
 
-    int processed = 0;
-    QMetaObject::invokeMethod(
-        &context, [&processed] { ++processed; }, Qt::QueuedConnection);
-    const double took = MsTaken(delayer, 0.05);
-    EXPECT_EQ(1, processed);
-    EXPECT_GE(took, 50.0);
-    EXPECT_LT(took, PromptlyMs);
+    EXPECT_GE(MsTaken(delayer, 0.05), 50.0) << "an interrupt from before cut the next wait short";
 }
 
 }  // namespace

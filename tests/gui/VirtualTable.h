@@ -11,8 +11,7 @@
 
 namespace vantorel::testing {
 
-// The real main window on the offscreen platform, its waits on a virtual clock and its cards from
-// a script.
+// The real main window, its waits on a virtual clock and its cards from a script.
 struct VirtualTable {
     EventLog log;
     VirtualClock clock{log};
@@ -27,9 +26,8 @@ struct VirtualTable {
     }
 };
 
-// Runs `answer` on the modal window that `open` brings up, from inside that window's own event
-// loop; a watchdog closes a window left open, so the test fails instead of hanging. Returns
-// whether a modal window was there to answer.
+// Runs `answer` on the modal window that `open` brings up, from inside its event loop; a watchdog
+// closes a window left open. Returns whether a modal window was there to answer.
 inline bool AnswerModal(const std::function<void()>& open,
                         const std::function<void(QDialog&)>& answer) {
     bool answered = false;

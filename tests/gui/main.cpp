@@ -2,13 +2,10 @@
 
 #include <QApplication>
 
-// The GUI tests drive real widgets; the offscreen platform needs no display. gtest discovery runs
-// this binary outside ctest's environment, so the platform is chosen here, before QApplication.
+// gtest discovery runs this binary outside ctest's environment, so the platform is chosen here.
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The test command runs an X display for the window-manager tests; these never use it, and
-    // without one no desktop bus is started on their behalf.
-    qunsetenv("DISPLAY");
+    qunsetenv("DISPLAY");  // so no desktop bus is started on the tests' behalf
     qputenv("SDL_AUDIODRIVER", "dummy");
     QApplication app(argc, argv);
     // Tests close main windows; that must not end every event loop of the later tests.

@@ -18,17 +18,17 @@ namespace vantorel::testing {
 // One log shared by the fakes: the pictures, texts, sounds and waits in the order they came.
 using EventLog = std::vector<std::string>;
 
-// A table without a window. Writing Bet_Value runs the change handler inside the write, and not
-// for the same text, as the real text box does.
-class FakeTable final : public TableControls {
+// A table without a window; a new text in Bet_Value runs its change handler, as the box does.
+// Opening the statistics is logged, and `whileStatisticsOpen` runs as if from inside the window.
+class FakeTable final : public TableControls, public StatisticsWindow {
   public:
     explicit FakeTable(EventLog& log) : log_(log) {}
     void ShowPicture(int place, int picture) override {
         pictures_.at(place - 1) = picture;
         log_.push_back("picture " + std::to_string(place) + "=" + std::to_string(picture));
     }
-    void SetCaption(Control control, const std::string& caption) override {
-        captions_[control] = caption;
+    void SetCaption(Control control, const std::string& text) override {
+        captions_[control] = text;
     }
     void SetText(Control control, const std::string& text) override;
     std::string Text(Control control) const override { return texts_.at(control); }
@@ -37,8 +37,12 @@ class FakeTable final : public TableControls {
     void SetViewStatsEnabled(bool enabled) override { viewStats_ = enabled; }
     bool Checked(Option option) const override { return checks_.at(option); }
     void SetChecked(Option option, bool checked) override { checks_[option] = checked; }
+    void ShowStatistics() override {
+        log_.push_back("statistics");
+        if (whileStatisticsOpen) whileStatisticsOpen();
+    }
 
-    std::function<void()> onBetValueChange;
+    std::function<void()> onBetValueChange, whileStatisticsOpen;
     const std::array<int, 5>& Pictures() const { return pictures_; }
     std::string Caption(Control control) const { return captions_.at(control); }
     bool Enabled(Control control) const { return enabled_.at(control); }
@@ -56,8 +60,7 @@ class FakeTable final : public TableControls {
     bool viewStats_ = false;
 };
 
-// Time that passes only when the game waits. An event scripted at a moment runs inside the wait
-// that spans it, as window events run inside a real wait.
+// Time that passes only when the game waits; an event scripted for a moment runs inside that wait.
 class VirtualClock final : public Delayer {
   public:
     explicit VirtualClock(EventLog& log) : log_(log) {}
@@ -99,17 +102,6 @@ struct RecordingSound final : SoundPlayer {
     explicit RecordingSound(EventLog& log) : log_(log) {}
     void Play(const std::string& path, SoundMode mode) override;
     int plays = 0;
-    EventLog& log_;
-};
-
-// Logs the opening of the statistics window and runs `whileOpen` as if from inside it.
-struct RecordingStatistics final : StatisticsWindow {
-    explicit RecordingStatistics(EventLog& log) : log_(log) {}
-    void ShowStatistics() override {
-        log_.push_back("statistics");
-        if (whileOpen) whileOpen();
-    }
-    std::function<void()> whileOpen;
     EventLog& log_;
 };
 

@@ -8,27 +8,23 @@
 
 namespace vantorel::testing {
 
-// A whole table without a window, wired to the fakes as the window wires the real services. After
-// construction it stands as at start-up.
+// A whole table without a window, wired to the fakes; after construction it stands as at start-up.
 struct Harness {
     Harness() {
         table.onBetValueChange = [this] { logic.Bet_Value_Change(); };
         logic.Form_Load("/opt/vantorel");
     }
-    // Deals with these five cards coming out, then the ten spare cards of the duplicate check.
+    // Deals (or draws) with these five cards coming out, then the duplicate check's ten spares.
     void Deal(const std::vector<int>& cards) {
         random.QueueCards(cards);
         Spare(10);
         logic.Place_Bet_Click();
     }
-    // Holds the positions given and draws with these five cards coming out (held places draw too).
+    // Holds the places given and draws with these five cards coming out (held places draw too).
     void Draw(const std::vector<int>& held, const std::vector<int>& cards) {
         for (int place : held) logic.HC_Click(place);
-        random.QueueCards(cards);
-        Spare(10);
-        logic.Place_Bet_Click();
+        Deal(cards);
     }
-    // Cards drawn for nothing: the duplicate check draws one for each pair of places.
     void Spare(int count) {
         for (int i = 0; i < count; ++i) random.QueueCard(52);
     }
@@ -39,8 +35,7 @@ struct Harness {
     VirtualClock clock{log};
     ScriptedRandom random;
     RecordingSound sound{log};
-    RecordingStatistics statistics{log};
-    Engine engine{data, EngineServices{table, statistics, clock, sound, random}};
+    Engine engine{data, EngineServices{table, table, clock, sound, random}};
     TableLogic logic{data, engine, table};
 };
 
