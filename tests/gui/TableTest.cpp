@@ -37,6 +37,15 @@ TEST(TableTest, ShowsItsTitleAndItsMenusCaptionsInOrder) {
         EXPECT_EQ(captions, shown) << name;
     }
     EXPECT_FALSE(t.Find<QAction>("Menu_Help_Rules").isEnabled());
+    // Where each control stands, in pixels: the design's twips over 15.
+    const std::pair<const char*, QRect> places[] = {
+        {"Cardimg_1", {56, 64, 113, 201}},  {"Cardimg_5", {568, 64, 113, 201}},
+        {"HC_1", {88, 280, 41, 33}},        {"HC_5", {600, 280, 41, 33}},
+        {"Score_Label", {568, 16, 81, 17}}, {"Score_Value", {656, 8, 81, 19}},
+        {"Bet_Down", {640, 352, 17, 17}},   {"Bet_Value", {656, 352, 65, 19}},
+        {"Bet_Up", {720, 352, 17, 17}},     {"Place_Bet", {640, 376, 97, 25}}};
+    for (const auto& [name, rect] : places)
+        EXPECT_EQ(rect, t.Find<QWidget>(name).geometry()) << name;
 }
 
 // Help > Winning Hands shows the pay table and Game > View Statistics the statistics, each modal.
