@@ -46,15 +46,17 @@ TEST(OptionsTest, TicksSavedAreTheTicksOfTheNextStartAndBytesAfterThe20thStay) {
         EXPECT_EQ(StartUp, first.Marks());
         first.Choose("Menus_Options_QPlay");
         first.Choose("menus_options_limit");
+        first.table.Data().RedDeck = FlagFalse;  // blue backs, as the card-back dialog leaves them
         first.Choose("Menus_Options_Save");
     }
     std::ofstream(file, std::ios::app) << "ten more b";
     TableIn second(dir);
     EXPECT_EQ((Ticks{true, true, true, false}), second.Marks());
+    EXPECT_EQ(FlagFalse, second.table.Data().RedDeck);
     second.Choose("Menus_Options_Sound");
     second.Choose("Menus_Options_Save");
     std::ifstream saved(file, std::ios::binary);
-    EXPECT_EQ(std::string("Poker Opts\0\0\xFF\xFF\xFF\xFF\0\0\xFF\xFFten more b", 30),
+    EXPECT_EQ(std::string("Poker Opts\0\0\xFF\xFF\xFF\xFF\0\0\0\0ten more b", 30),
               std::string(std::istreambuf_iterator<char>(saved), {}));
 }
 
