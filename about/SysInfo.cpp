@@ -8,8 +8,6 @@
 namespace vantorel {
 namespace {
 
-constexpr auto ProgramKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-constexpr auto ProgramValue = "PATH";
 constexpr auto FolderKey = "SOFTWARE\\Microsoft\\Shared Tools Location";
 constexpr auto FolderValue = "MSINFO";
 constexpr auto ProgramFile = "\\MSINFO32.EXE";
@@ -57,7 +55,8 @@ void LaunchSystemInfo(SysInfoHost& host) {
     bool started = false;
     try {
         std::string path;
-        if (ReadRegistryValue(registry::LocalMachine, ProgramKey, ProgramValue, path)) {
+        if (ReadRegistryValue(registry::LocalMachine, registry::SystemInformationKey,
+                              registry::SystemInformationValue, path)) {
             // The program's own path is trusted as it stands.
             started = host.StartProgram(path);
         } else if (ReadRegistryValue(registry::LocalMachine, FolderKey, FolderValue, path) &&

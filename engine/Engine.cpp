@@ -1,7 +1,6 @@
 #include "Engine.h"
 
 #include <cmath>
-#include <filesystem>
 
 #include "Texts.h"
 
@@ -122,7 +121,7 @@ void Engine::LeaveIfAbandoned() const {
 
 void Engine::PlaySound(const char* file, SoundMode mode) {
     if (!Ticked(Option::Sound)) return;
-    services_.sound.Play((std::filesystem::path(data_.AppPath) / file).string(), mode);
+    services_.sound.Play(data_.InAppPath(file), mode);
 }
 
 void Engine::PlayRound(int Stage) {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "Cards.h"
 #include "Integer.h"
@@ -47,6 +49,11 @@ struct GameData {
         return IsSet(BettingPhase) ? GameState::Betting : GameState::CardsOut;
     }
     int BackPicture() const { return IsSet(RedDeck) ? RedBackPicture : BlueBackPicture; }
+    // A file in the program's folder (the options file, the sounds), joined by the platform's
+    // separator.
+    std::string InAppPath(std::string_view file) const {
+        return (std::filesystem::path(AppPath) / file).string();
+    }
 };
 
 }  // namespace vantorel

@@ -14,6 +14,11 @@ using Result = long;
 
 inline constexpr Root LocalMachine = 0x80000002;
 
+// Where Windows keeps the full path of its system information program: the launcher reads it,
+// and the store fills it in with the desktop's own program.
+inline constexpr const char* SystemInformationKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+inline constexpr const char* SystemInformationValue = "PATH";
+
 inline constexpr Result Success = 0;
 inline constexpr Result FileNotFound = 2;
 inline constexpr Result AccessDenied = 5;

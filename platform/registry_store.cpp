@@ -22,8 +22,6 @@ namespace {
 // it.
 constexpr std::array<const char*, 3> SystemInformationPrograms = {"kinfocenter", "hardinfo2",
                                                                   "hardinfo"};
-constexpr auto ProgramKey = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
-constexpr auto ProgramValue = "PATH";
 
 std::string FindOnPath(std::string_view program) {
     const char* path = std::getenv("PATH");
@@ -48,7 +46,8 @@ Store Defaults() {
         const std::string found = FindOnPath(program);
         if (found.empty()) continue;
         // Stored as the registry stores a string: with its terminating NUL.
-        store.keys[Fold(ProgramKey)].values[Fold(ProgramValue)] = {ValueType::String, found + '\0'};
+        store.keys[Fold(SystemInformationKey)].values[Fold(SystemInformationValue)] = {
+            ValueType::String, found + '\0'};
         break;
     }
     return store;

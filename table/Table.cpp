@@ -206,16 +206,17 @@ void Table::Form_Load(const QString& appPath) {
 void Table::CentreOnScreen() {
     // The screen is read when the window is placed, and again once the window manager has framed
     // it, since its frame is known only then.
-    PlaceOuterFrame(
-        *this,
-        [this](const QSizeF& outer) {
-            const QScreen* screen =
-                this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
-            const QRectF area = screen != nullptr ? QRectF(screen->geometry()) : QRectF();
-            return QPointF(area.left() + (area.width() - outer.width()) / 2,
-                           area.top() + (area.height() - outer.height()) / 2);
-        },
-        {});
+    PlaceOuterFrame(*this,
+                    [this](const QSizeF& outer) {
+                        const QScreen* screen = this->screen() != nullptr
+                                                    ? this->screen()
+                                                    : QGuiApplication::primaryScreen();
+                        // With no screen at all there is nothing to centre on: the window stays
+                        // put.
+                        if (screen == nullptr) return QPointF(frameGeometry().topLeft());
+                        return CentredTopLeft(QRectF(screen->geometry()), outer);
+                    },
+                    {});
 }
 
 void Table::Menus_Game_New_Click() {

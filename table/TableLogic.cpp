@@ -1,7 +1,6 @@
 #include "TableLogic.h"
 
 #include <cmath>
-#include <filesystem>
 
 #include "StakeText.h"
 #include "Texts.h"
@@ -34,8 +33,7 @@ void TableLogic::Form_Load(const std::string& appPath) {
 }
 
 std::string TableLogic::OptionsPath() const {
-    return data_.AppPath + static_cast<char>(std::filesystem::path::preferred_separator) +
-           std::string(OptionsFile::FileName);
+    return data_.InAppPath(OptionsFile::FileName);
 }
 
 OptionsFile TableLogic::Options() const {

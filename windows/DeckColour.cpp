@@ -67,12 +67,11 @@ void DeckColour::BuildControls() {
 }
 
 void DeckColour::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Cancel)) return;  // there is no cancel button
     switch (event->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
             if (OKbtn->hasFocus()) OKbtn->click();
-            return;
-        case Qt::Key_Escape:  // there is no cancel button
             return;
         default:
             QDialog::keyPressEvent(event);

@@ -28,8 +28,8 @@ QPoint OnPixels(const QPointF& place) {
 // that native window for its first exposure.
 class PlaceWhenFramed final : public QObject {
   public:
-    PlaceWhenFramed(QWidget& window, FramePlace place)
-        : QObject(&window), window_(&window), place_(std::move(place)) {
+    PlaceWhenFramed(QWidget& window, FramePlace place, QMargins expected)
+        : QObject(&window), window_(&window), place_(std::move(place)), expected_(expected) {
         window.installEventFilter(this);
         if (window.windowHandle() != nullptr) window.windowHandle()->installEventFilter(this);
     }
@@ -40,8 +40,12 @@ class PlaceWhenFramed final : public QObject {
         if (watched == window_ && event->type() == QEvent::Show && handle != nullptr) {
             handle->installEventFilter(this);
         } else if (watched == handle && event->type() == QEvent::Expose && handle->isExposed()) {
-            const QPoint wanted = OnPixels(place_(Outer(window_->size(), handle->frameMargins())));
-            if (handle->framePosition() != wanted) window_->move(wanted);
+            // A window manager that has not told its frame yet leaves the guess standing.
+            const QMargins frame = handle->frameMargins();
+            if (!frame.isNull() || expected_.isNull()) {
+                const QPoint wanted = OnPixels(place_(Outer(window_->size(), frame)));
+                if (handle->framePosition() != wanted) window_->move(wanted);
+            }
             window_->removeEventFilter(this);
             handle->removeEventFilter(this);
             deleteLater();
@@ -52,6 +56,7 @@ class PlaceWhenFramed final : public QObject {
   private:
     QPointer<QWidget> window_;
     FramePlace place_;
+    QMargins expected_;
 };
 
 }  // namespace
@@ -72,7 +77,7 @@ void PlaceOuterFrame(QWidget& window, FramePlace place, QMargins expected) {
     // Moving a window that has no native window yet asks the window manager to put its frame,
     // not its inside, at the point; one already mapped is moved by the frame it has.
     window.move(OnPixels(place(Outer(window.size(), frame))));
-    if (!window.isVisible() || known.isNull()) new PlaceWhenFramed(window, std::move(place));
+    if (!window.isVisible() || known.isNull()) new PlaceWhenFramed(window, std::move(place), frame);
 }
 
 }  // namespace vantorel

@@ -413,10 +413,7 @@ void WinningHands::ShowStatisticsMode() {
 
 void WinningHands::keyPressEvent(QKeyEvent* event) {
     // O.K is no cancel button: Escape leaves the window open. It closes by O.K or its close box.
-    if (event->matches(QKeySequence::Cancel)) {
-        event->ignore();
-        return;
-    }
+    if (event->matches(QKeySequence::Cancel)) return;
     QDialog::keyPressEvent(event);
 }
 
