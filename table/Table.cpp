@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFocusEvent>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -190,6 +191,8 @@ void Table::SetTabOrder() {
                               Bet_Value, Score_Value, Place_Bet, Bet_Down, Bet_Up};
     for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
     Score_Label->setFocusPolicy(Qt::NoFocus);
+    // Watched to tell the player's own moves of the focus from the window's.
+    for (QWidget* control : order) control->installEventFilter(this);
 }
 
 void Table::Form_Load(const QString& appPath) {
@@ -274,6 +277,26 @@ void Table::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+bool Table::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        switch (static_cast<QFocusEvent*>(event)->reason()) {
+            case Qt::MouseFocusReason:
+            case Qt::TabFocusReason:
+            case Qt::BacktabFocusReason:
+            case Qt::ShortcutFocusReason:
+                // The player put the focus here, and there it stays.
+                focusTakenBySwitchingOff_ = false;
+                break;
+            default:
+                // The table active again after a window or a question closed: the window manager
+                // hands the focus to the first control that takes it, which is not where the
+                // player will press next.
+                break;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
 QWidget* Table::Widget(Control control) const {
     switch (control) {
         case Control::Place_Bet:
@@ -318,16 +341,15 @@ void Table::SetEnabled(Control control, bool enabled) {
     QWidget* const widget = Widget(control);
     if (!enabled && focusWidget() == widget) {
         // Switching the focused control off would pass the focus down the tab order, to the score
-        // box as often as not, and leave it there. The window keeps it until the main button is
-        // back, so Space and Enter go on dealing.
+        // box as often as not, and leave it there. The main button takes it instead, at once if it
+        // is on, else when it is back, so Space and Enter go on playing.
         focusTakenBySwitchingOff_ = true;
         widget->clearFocus();
     }
     widget->setEnabled(enabled);
-    if (enabled && control == Control::Place_Bet && focusTakenBySwitchingOff_) {
+    if (focusTakenBySwitchingOff_ && Place_Bet->isEnabled()) {
         focusTakenBySwitchingOff_ = false;
-        // A focus the player has put somewhere since stays there.
-        if (focusWidget() == nullptr) Place_Bet->setFocus(Qt::OtherFocusReason);
+        Place_Bet->setFocus(Qt::OtherFocusReason);
     }
 }
 

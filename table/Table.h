@@ -54,6 +54,7 @@ class Table final : public QMainWindow, public TableControls, public StatisticsW
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void BuildControls();
@@ -86,7 +87,8 @@ class Table final : public QMainWindow, public TableControls, public StatisticsW
     QPushButton* Place_Bet = nullptr;
     QAction* Menus_Game_ViewStats = nullptr;
     std::map<Option, QAction*> options_;
-    // The focus was on a control when the game switched it off; the main button takes it back.
+    // The game switched off the control that had the focus; the main button takes it back when
+    // it is switched on, unless the player has moved the focus since.
     bool focusTakenBySwitchingOff_ = false;
 };
 

@@ -135,28 +135,53 @@ TEST(OptionsTest, TheDeckDialogOpensOnTheColourHeldAndEveryClickCounts) {
 }
 
 std::string Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    if (QWidget* focus = QApplication::focusWidget()) QTest::keyClick(focus, key, modifiers);
+    // A key goes to the focused control, or to the window when no control has the focus.
+    QWidget* focus = QApplication::focusWidget();
+    QTest::keyClick(focus != nullptr ? focus : QApplication::activeWindow(), key, modifiers);
     return QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString()
                                        : "nothing";
 }
 
-// A round by keys alone, the focus back on the main button after the deal and after the draw.
+std::string Walk(int presses) {
+    std::string names;
+    for (int i = 0; i < presses; ++i) names += Press(Qt::Key_Tab) + " ";
+    return names;
+}
+
+// A round by keys alone. After the deal and after the draw the focus is on the main button, also
+// when a window or the New Game question was opened and closed on the way; Tab walks the table.
 TEST(KeyboardTest, ARoundPlayedByKeysKeepsTheFocusOnTheMainButton) {
     testing::VirtualTable f;
     f.table.show();
     QApplication::setActiveWindow(&f.table);
-    auto& main = f.Find<QPushButton>("Place_Bet");
-    EXPECT_EQ("Place_Bet", Press(Qt::Key_Space));
+    // Closed by keys as the player closes it; then the window manager makes the table active.
+    const auto openAndClose = [&f](const char* item) {
+        testing::AnswerModal([&] { f.Find<QAction>(item).trigger(); },
+                             [](QDialog& window) {
+                                 qobject_cast<QMessageBox*>(&window)
+                                     ? QTest::keyClick(&window, Qt::Key_Escape)
+                                     : QTest::keyClick(window.focusWidget(), Qt::Key_Return);
+                             });
+        f.table.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&f.table)) << item;
+    };
+    EXPECT_EQ("Place_Bet", Press(Qt::Key_Space));  // New Game
+    f.clock.At(1.5, [&] { openAndClose("Menus_Help_Hands"); });
+    f.clock.At(2.5, [&] { openAndClose("Menus_Game_New"); });  // answered No
     EXPECT_EQ("Place_Bet", Press(Qt::Key_Return)) << "after the deal";
-    EXPECT_EQ("HC_1", Press(Qt::Key_Tab));
-    Press(Qt::Key_Space);
+    EXPECT_EQ("HC_1 HC_5 HC_4 HC_3 HC_2 Score_Value Place_Bet HC_1 ", Walk(8));
+    openAndClose("Menus_Options_Deck");
+    EXPECT_EQ("HC_1", Press(Qt::Key_Space)) << "the focus the player put there";
     const int held = f.Find<CardPlace>("Cardimg_1").Picture();
     EXPECT_EQ("Place_Bet", Press(Qt::Key_Tab, Qt::ShiftModifier));
-    EXPECT_EQ("Place_Bet", Press(Qt::Key_Enter)) << "after the draw";
-    EXPECT_EQ("Deal", main.text());
+    openAndClose("Menus_Help_About");
+    // This time the player moves the focus while the cards turn, and it stays where it was put.
+    f.clock.At(f.clock.Now() + 0.5, [] { EXPECT_EQ("Score_Value", Press(Qt::Key_Tab)); });
+    f.clock.At(f.clock.Now() + 1.5, [&] { openAndClose("Menus_Game_ViewStats"); });
+    EXPECT_EQ("Score_Value", Press(Qt::Key_Enter)) << "after the draw";
+    EXPECT_EQ("Deal", f.Find<QPushButton>("Place_Bet").text());
     EXPECT_EQ(held, f.Find<CardPlace>("Cardimg_1").Picture()) << "the held card was replaced";
-    f.table.resize(300, 200);  // smaller than its design
-    EXPECT_EQ(QSize(300, 200), f.table.size());
+    EXPECT_EQ("Place_Bet Bet_Down Bet_Up Bet_Value Score_Value ", Walk(5));
 }
 
 // Escape leaves the pay table open; a card place names its picture.
