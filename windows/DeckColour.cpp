@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 #include "CardPlace.h"
 #include "Twips.h"
@@ -56,12 +57,20 @@ void DeckColour::BuildControls() {
     optred = new QRadioButton(RedCaption, this);
     optred->setObjectName("optred");
     optred->setGeometry(RedRect);
-    connect(optred, &QRadioButton::clicked, this, &DeckColour::optred_Click);
-
     optblue = new QRadioButton(BlueCaption, this);
     optblue->setObjectName("optblue");
     optblue->setGeometry(BlueRect);
+    // A colour counts however its button is selected: the mouse, Space and the arrow keys click
+    // it, a screen reader's toggle action only toggles it. A click on the colour already selected
+    // toggles nothing and still chooses it again.
+    connect(optred, &QRadioButton::clicked, this, &DeckColour::optred_Click);
+    connect(optred, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) optred_Click();
+    });
     connect(optblue, &QRadioButton::clicked, this, &DeckColour::optblue_Click);
+    connect(optblue, &QRadioButton::toggled, this, [this](bool on) {
+        if (on) optblue_Click();
+    });
 
     OKbtn->setFocus();
 }
@@ -79,8 +88,9 @@ void DeckColour::keyPressEvent(QKeyEvent* event) {
 }
 
 void DeckColour::Form_Load() {
-    // Any non-zero value means red. Selecting a button from code is no click: RedDeck stays as
-    // it was read.
+    // Any non-zero value means red. Selecting the colour held is no choice: RedDeck stays as it
+    // was read, so a stored 5 stays 5 until the player chooses.
+    const QSignalBlocker quietRed(optred), quietBlue(optblue);
     if (IsSet(data_.RedDeck)) {
         optred->setChecked(true);
         Deck->SetPicture(RedBackPicture);

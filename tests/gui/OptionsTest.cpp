@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QMessageBox>
 #include <QPushButton>
@@ -88,35 +89,53 @@ TEST(OptionsTest, AFailedSaveSaysWhyAndTheRoundGoesOn) {
     }
 }
 
-// The deck dialog opens on the colour held, each click counts and the preview follows; Escape does
-// nothing. The backs on the table stay; the next deal's are as chosen.
-TEST(OptionsTest, TheDeckDialogOpensOnTheColourHeldAndEveryClickCounts) {
+// The deck dialog opens on the colour held. A choice by the mouse or by a screen reader's toggle
+// counts at once and the preview follows it; Escape, and Enter on a colour, do nothing. The backs
+// on the table stay; the next deal's are as chosen.
+TEST(OptionsTest, TheDeckDialogOpensOnTheColourHeldAndEveryChoiceCounts) {
     using Shown = std::pair<const char*, int>;  // the selected button and the preview
     const Shown red{"optred", 53}, blue{"optblue", 54};
+    static const std::pair<const char*, QString> Captions[] = {
+        {"OKbtn", "O.K"}, {"optred", "Red Deck"}, {"optblue", "Blue Deck"}};
     const struct {
         const char* name;
         Flag redDeck;
-        std::vector<Shown> shown;  // on opening, then after each click
-        int dealtBack;
-    } rows[] = {{"blue, close box", FlagFalse, {blue}, 54},
-                {"red, blue, close box", FlagTrue, {red, blue}, 54},
-                {"red, blue, red, O.K", FlagTrue, {red, blue, red}, 53}};
+        bool screenReader;
+        std::vector<Shown> shown;  // on opening, then after each choice
+        Flag chosen;               // RedDeck once the dialog has closed
+    } rows[] = {{"a stored 5, close box", 5, false, {red}, 5},
+                {"red, blue by the mouse, close box", FlagTrue, false, {red, blue}, FlagFalse},
+                {"blue, red by a screen reader, O.K", FlagFalse, true, {blue, red}, FlagTrue}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         const auto choose = [&row](QDialog& window) {
             QApplication::setActiveWindow(&window);
-            QTest::keyClick(&window, Qt::Key_Escape);
-            EXPECT_TRUE(window.isVisible()) << "closed by Escape";
+            EXPECT_EQ("Choose Deck", window.windowTitle());
+            EXPECT_TRUE(window.windowFlags().testFlags(Qt::WindowMinMaxButtonsHint) &&
+                        window.minimumSize() != window.maximumSize())
+                << "not a sizable frame with minimise and maximise boxes";
+            for (const auto& [name, caption] : Captions) {
+                EXPECT_EQ(caption, window.findChild<QAbstractButton*>(name)->text());
+            }
             for (std::size_t i = 0; i < row.shown.size(); ++i) {
                 auto* button = window.findChild<QAbstractButton*>(row.shown[i].first);
-                if (i > 0) QTest::mouseClick(button, Qt::LeftButton);
+                if (i > 0 && row.screenReader) {
+                    QAccessible::queryAccessibleInterface(button)->actionInterface()->doAction(
+                        QAccessibleActionInterface::toggleAction());
+                } else if (i > 0) {
+                    QTest::mouseClick(button, Qt::LeftButton);
+                }
                 EXPECT_TRUE(button->isChecked()) << i;
                 EXPECT_EQ(row.shown[i].second, window.findChild<CardPlace*>("Deck")->Picture())
                     << i;
             }
+            QTest::keyClick(&window, Qt::Key_Escape);
+            window.findChild<QWidget*>("optblue")->setFocus();
+            QTest::keyClick(window.focusWidget(), Qt::Key_Return);
+            EXPECT_TRUE(window.isVisible()) << "closed by Escape or by Enter on a colour";
             window.findChild<QAbstractButton*>("OKbtn")->setFocus();
-            row.shown.size() == 3 ? QTest::keyClick(window.focusWidget(), Qt::Key_Return)
-                                  : (void)window.close();
+            row.screenReader ? QTest::keyClick(window.focusWidget(), Qt::Key_Return)
+                             : (void)window.close();
             EXPECT_FALSE(window.isVisible());
         };
         testing::VirtualTable t;
@@ -124,13 +143,14 @@ TEST(OptionsTest, TheDeckDialogOpensOnTheColourHeldAndEveryClickCounts) {
         t.Find<QPushButton>("Place_Bet").click();  // New Game
         t.table.Data().RedDeck = row.redDeck;
         testing::AnswerModal([&] { t.Find<QAction>("Menus_Options_Deck").trigger(); }, choose);
+        EXPECT_EQ(row.chosen, t.table.Data().RedDeck);
         const auto back = [&t] { return t.Find<CardPlace>("Cardimg_5").Picture(); };
         EXPECT_EQ(53, back());
         int dealtBack = 0;
         t.clock.At(t.clock.Now() + 0.5, [&] { dealtBack = back(); });  // before the first turns
         t.random.QueueCards({2, 16, 30, 44, 7, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
         t.Find<QPushButton>("Place_Bet").click();  // Deal
-        EXPECT_EQ(row.dealtBack, dealtBack);
+        EXPECT_EQ(IsSet(row.chosen) ? 53 : 54, dealtBack);
     }
 }
 
