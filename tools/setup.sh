@@ -57,6 +57,12 @@ install_missing
 case "$mode" in
     play)
         build build-release vantorel -DCMAKE_BUILD_TYPE=Release -DVANTOREL_WERROR=OFF
+        # Without a display Qt stops with advice to reinstall, which would mislead: say what is wrong.
+        if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}${QT_QPA_PLATFORM:-}" ]; then
+            echo "Vantorel is built ($root/build-release/bin/vantorel), but this session has no display" \
+                 "to open its window on. Start it from a desktop session." >&2
+            exit 1
+        fi
         exec "$root/build-release/bin/vantorel"
         ;;
     test)
