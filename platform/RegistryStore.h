@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <string_view>
 
 #include "Registry.h"
 
@@ -27,7 +28,13 @@ struct Store {
     Handle next = 1;
 };
 
+// Starts with what the desktop offers: the path of its own system information program where
+// Windows keeps the path of its one, so the About box's button starts it.
 Store& TheStore();
 std::string Fold(const std::string& name);
+
+// The first of kinfocenter (KDE), hardinfo2 and hardinfo, most thorough first, that an executable
+// file of a folder of `searchPath` (a PATH: folders between colons) holds; empty if none does.
+std::string SystemInformationProgram(std::string_view searchPath);
 
 }  // namespace vantorel::registry::store

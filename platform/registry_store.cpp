@@ -17,15 +17,11 @@ namespace vantorel::registry {
 namespace store {
 namespace {
 
-// The desktops' own system information programs, most thorough first. The one found on the
-// PATH stands where Windows keeps the path of its own program, so the About box's button starts
-// it.
+// The desktops' own system information programs, most thorough first.
 constexpr std::array<const char*, 3> SystemInformationPrograms = {"kinfocenter", "hardinfo2",
                                                                   "hardinfo"};
 
-std::string FindOnPath(std::string_view program) {
-    const char* path = std::getenv("PATH");
-    std::string_view folders = path != nullptr ? path : "";
+std::string FindOnPath(std::string_view program, std::string_view folders) {
     while (!folders.empty()) {
         const std::size_t colon = std::min(folders.find(':'), folders.size());
         const std::filesystem::path candidate =
@@ -42,18 +38,25 @@ std::string FindOnPath(std::string_view program) {
 
 Store Defaults() {
     Store store;
-    for (const char* program : SystemInformationPrograms) {
-        const std::string found = FindOnPath(program);
-        if (found.empty()) continue;
+    const char* path = std::getenv("PATH");
+    const std::string found = SystemInformationProgram(path != nullptr ? path : "");
+    if (!found.empty()) {
         // Stored as the registry stores a string: with its terminating NUL.
         store.keys[Fold(SystemInformationKey)].values[Fold(SystemInformationValue)] = {
             ValueType::String, found + '\0'};
-        break;
     }
     return store;
 }
 
 }  // namespace
+
+std::string SystemInformationProgram(std::string_view searchPath) {
+    for (const char* program : SystemInformationPrograms) {
+        std::string found = FindOnPath(program, searchPath);
+        if (!found.empty()) return found;
+    }
+    return {};
+}
 
 Store& TheStore() {
     static Store store = Defaults();
