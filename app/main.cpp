@@ -15,8 +15,7 @@ int main(int argc, char** argv) {
     vantorel::QtDelayer delayer;
     vantorel::SdlSoundPlayer sound;
     vantorel::ClockRandom random;
-    vantorel::Table table(vantorel::TableServices{delayer, sound, random},
-                          QCoreApplication::applicationDirPath());
+    vantorel::Table table(vantorel::TableServices{delayer, sound, random});
     table.show();
     return QApplication::exec();
 }

@@ -55,8 +55,7 @@ void RevealFiveCards(benchmark::State& state) {
     TimedDelayer delayer;
     vantorel::NoSound sound;
     vantorel::ClockRandom random;
-    vantorel::Table table(vantorel::TableServices{delayer, sound, random},
-                          QCoreApplication::applicationDirPath());
+    vantorel::Table table(vantorel::TableServices{delayer, sound, random});
     table.show();
     auto* placeBet = table.findChild<QPushButton*>("Place_Bet");
     std::vector<double>& lateMs = delayer.lateMs;

@@ -39,8 +39,7 @@ void BM_TableToFirstFrame(benchmark::State& state) {
     for (auto _ : state) {
         QEventLoop loop;
         FirstPaint watcher(loop);
-        vantorel::Table table(vantorel::TableServices{delayer, sound, random},
-                              QCoreApplication::applicationDirPath());
+        vantorel::Table table(vantorel::TableServices{delayer, sound, random});
         QWidget* lastCard = table.findChild<QWidget*>("Cardimg_5");
         lastCard->installEventFilter(&watcher);
         table.show();

@@ -59,6 +59,8 @@ Table::Table(TableServices services, const QString& appPath)
     Form_Load(appPath);
 }
 
+Table::Table(TableServices services) : Table(services, QCoreApplication::applicationDirPath()) {}
+
 Table::~Table() = default;
 
 void Table::BuildControls() {

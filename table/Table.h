@@ -34,6 +34,9 @@ class Table final : public QMainWindow, public TableControls, public StatisticsW
     Q_OBJECT
 
   public:
+    // The program's folder is the executable's, wherever the program was started from.
+    explicit Table(TableServices services);
+    // A table with its options file and sounds in `appPath`.
     Table(TableServices services, const QString& appPath);
     ~Table() override;
 

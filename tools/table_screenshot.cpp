@@ -41,8 +41,7 @@ int main(int argc, char** argv) {
     vantorel::NoDelay delayer;
     vantorel::NoSound sound;
     Script random;
-    vantorel::Table table(vantorel::TableServices{delayer, sound, random},
-                          QCoreApplication::applicationDirPath());
+    vantorel::Table table(vantorel::TableServices{delayer, sound, random});
     table.show();
     const auto mode = [&](const char* name) { return argc > 2 && std::strcmp(argv[2], name) == 0; };
     if (mode("deck")) {

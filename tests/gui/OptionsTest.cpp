@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -22,6 +23,7 @@ constexpr Ticks StartUp{true, false, true, true};
 
 struct TableIn {
     explicit TableIn(const QTemporaryDir& dir) : table{{clock, sound, random}, dir.path()} {}
+    TableIn() : table{{clock, sound, random}} {}
     testing::EventLog log;
     testing::VirtualClock clock{log};
     testing::RecordingSound sound{log};
@@ -59,6 +61,17 @@ TEST(OptionsTest, TicksSavedAreTheTicksOfTheNextStartAndBytesAfterThe20thStay) {
     std::ifstream saved(file, std::ios::binary);
     EXPECT_EQ(std::string("Poker Opts\0\0\xFF\xFF\xFF\xFF\0\0\0\0ten more b", 30),
               std::string(std::istreambuf_iterator<char>(saved), {}));
+}
+
+// The program's folder is the executable's, wherever the game is started from: its sounds are
+// found there, beside the program, and not in the working folder.
+TEST(OptionsTest, TheProgramFolderIsTheExecutablesWhereverTheGameStarts) {
+    const QString home = QDir::currentPath();
+    QDir::setCurrent(QDir::tempPath());
+    TableIn started;  // as the program starts it
+    QDir::setCurrent(home);
+    for (const char* file : {"cflip.wav", "alert.wav"})
+        EXPECT_TRUE(std::filesystem::is_regular_file(started.table.Data().InAppPath(file))) << file;
 }
 
 // A save that fails, here chosen while the deal turns the cards, says why and the round goes on.
