@@ -234,6 +234,7 @@ void SetWeight(QWidget& widget, QFont::Weight weight) {
 }  // namespace
 
 WinningHands::WinningHands(GameData& game, QWidget* parent) : QDialog(parent), data_(game) {
+    setObjectName("Winning_Hands");
     setWindowTitle(DesignCaption);
     setWindowIcon(art::IconBankIcon(art::QuestionBalloon));
     // A plain sizable window with minimise and maximise boxes; nothing inside follows a resize.

@@ -46,10 +46,24 @@ TEST(DealTest, TurnsFiveCardsOneSecondApartEachWithTheFlipSound) {
     EXPECT_EQ(reseeds + 1, h.random.reseeds);
     EXPECT_EQ(std::vector<bool>(3, false), onDuringReveal);
 
-    h.clock.At(h.clock.Now() + 2.5, [&h] { h.table.SetChecked(Option::Sound, false); });
+    // Unticked before the draw's first card turns, ticked again before its third.
+    h.clock.At(h.clock.Now() + 0.5, [&h] { h.table.SetChecked(Option::Sound, false); });
+    h.clock.At(h.clock.Now() + 2.5, [&h] { h.table.SetChecked(Option::Sound, true); });
     h.Draw({}, {3, 17, 32, 47, 9});
     EXPECT_EQ(reseeds + 2, h.random.reseeds);
-    EXPECT_EQ(5 + 2, h.sound.plays) << "Sound unticked after the second card of the draw";
+    EXPECT_EQ(5 + 3, h.sound.plays) << "the draw's cards 1 and 2 turn with Sound unticked";
+}
+
+// A repeat's replacement may repeat a card of a pair already checked: the deal checks again until
+// no card repeats.
+TEST(DealTest, ChecksForRepeatsUntilNoneIsLeft) {
+    Started h;
+    h.random.QueueCards({2, 16, 30, 7, 7});  // places 4 and 5, the last pair checked, repeat
+    h.Spare(9);
+    h.random.QueueCards({2, 52, 52, 9});  // place 4 takes place 1's 2; the next pass, a 9 for it
+    h.Spare(7);
+    h.logic.Place_Bet_Click();
+    EXPECT_EQ((Five{9, 16, 30, 2, 7}), h.table.Pictures());
 }
 
 TEST(DrawTest, KeepsHeldCardsAndNeverGivesBackADiscard) {
@@ -62,10 +76,10 @@ TEST(DrawTest, KeepsHeldCardsAndNeverGivesBackADiscard) {
     });
     h.log.clear();
     // Place 5 draws the held 16: the duplicate check replaces place 5, never the held place 2.
-    // Place 3 draws the 2 that place 1 let go, and draws again: a 31.
-    h.random.QueueCards({33, 1, 2, 35, 16});
+    // Place 1 draws back its own 2 and place 3 the 7 that place 5 let go; both draw again.
+    h.random.QueueCards({2, 1, 7, 35, 16});
     h.Spare(10);
-    h.random.QueueCard(31);
+    h.random.QueueCards({33, 31});
     h.Draw({2, 4}, {});
     EXPECT_EQ((Five{33, 16, 31, 44, 52}), h.table.Pictures());
     EXPECT_EQ(std::vector<bool>(2, false), onDuringDraw);
@@ -73,7 +87,8 @@ TEST(DrawTest, KeepsHeldCardsAndNeverGivesBackADiscard) {
     EXPECT_EQ("Hold", h.table.Caption(Control::HC_2));
 }
 
-// Jacks or Better at a stake of 5: flashed three times, then counted up with one alert.
+// Jacks or Better at a stake of 5: flashed three times, then counted up with one alert. The next
+// win flashes only its own cards.
 TEST(PayoutTest, FlashesTheWinningCardsThenCountsUp) {
     Started h;
     h.Deal({11, 24, 3, 17, 32});
@@ -85,7 +100,12 @@ TEST(PayoutTest, FlashesTheWinningCardsThenCountsUp) {
     expected.insert(expected.end(), {"score  100", "sound alert.wav wait", "wait 0.05"});
     ASSERT_GE(h.log.size(), expected.size());
     EXPECT_EQ(expected, EventLog(h.log.end() - std::ssize(expected), h.log.end()));
-    EXPECT_EQ(1, h.data.HandStats[1]);
+    h.Deal({3, 17, 32, 12, 25});
+    h.log.clear();
+    h.Draw({4, 5}, {7, 21, 48, 1, 2});  // Queens at places 4 and 5
+    EXPECT_EQ(0, Count(h.log, "picture 1=55")) << "the last win's cards flashed again";
+    EXPECT_EQ(3, Count(h.log, "picture 5=55"));
+    EXPECT_EQ(2, h.data.HandStats[1]);
 }
 
 // 32100 and a Royal Flush at a stake of 100: the score stops at 32767 instead of wrapping round.
@@ -99,6 +119,7 @@ TEST(PayoutTest, AWinPastTheSixteenBitCeilingStopsThere) {
         h.Deal({1, 10, 11, 12, 40});
         h.Draw({1, 2, 3, 4}, {1, 2, 3, 4, 13});
         EXPECT_EQ(" 32767", h.table.Text(Control::Score_Value)) << quick;
+        EXPECT_EQ(quick ? 0 : 6, Count(h.log, "wait 0.6")) << "Quick Play flashes nothing";
         EXPECT_EQ(quick ? 0 : 8, Count(h.log, "wait 0.05")) << quick;
         EXPECT_EQ(quick ? 1 : 8, Count(h.log, "sound alert.wav wait")) << quick;
     }
@@ -118,7 +139,14 @@ TEST(GameOverTest, BlinksOpensTheStatisticsAndShowsTheStartUpHand) {
         h.random.QueueCards({3, 17, 32, 47, 9});
         h.Spare(10);
         h.random.QueueNumber(0.5f);  // the start-up hand's suit: hearts
+        std::string onOff;           // the score box and View Statistics
+        const auto note = [&] {
+            onOff += h.table.Enabled(Control::Score_Value) ? "1" : "0";
+            onOff += h.table.ViewStatsEnabled() ? "1 " : "0 ";
+        };
+        h.clock.At(h.clock.Now() + 5.2, note);  // while Game Over blinks
         h.logic.Place_Bet_Click();
+        note();
         EventLog shown, expected;
         for (const std::string& e : h.log)
             if (e.rfind("score", 0) == 0 || e == "wait 0.5" || e == "statistics")
@@ -132,13 +160,13 @@ TEST(GameOverTest, BlinksOpensTheStatisticsAndShowsTheStartUpHand) {
         EXPECT_EQ(expected, shown) << viewStats;
         EXPECT_EQ(FlagFalse, payTableWhileOpen) << "the statistics, not the pay table";
         EXPECT_EQ((Five{27, 39, 38, 37, 36}), h.table.Pictures()) << viewStats;
-        EXPECT_FALSE(h.table.ViewStatsEnabled()) << viewStats;
         h.data.RedDeck = FlagFalse;
         h.logic.Place_Bet_Click();
         EXPECT_EQ(" 100", h.table.Text(Control::Score_Value));
         EXPECT_EQ((Five{54, 54, 54, 54, 54}), h.table.Pictures());
         EXPECT_EQ((std::array<Integer, 11>{}), h.data.HandStats);
-        EXPECT_TRUE(h.table.Enabled(Control::Bet_Up) && h.table.ViewStatsEnabled());
+        note();
+        EXPECT_EQ("11 00 11 ", onOff) << "on while Game Over blinks, off after, on at a new game";
     }
 }
 

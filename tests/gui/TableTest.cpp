@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "Artwork.h"
 #include "VirtualTable.h"
 
 namespace vantorel {
@@ -17,25 +18,28 @@ using testing::VirtualTable;
 
 TEST(TableTest, ShowsItsTitleAndItsMenusCaptionsInOrder) {
     VirtualTable t;
-    QStringList bar;
-    for (QAction* action : t.table.menuBar()->actions())
-        if (action->isVisible()) bar << action->text();
-    EXPECT_EQ((QStringList{"Game", "Options", "Help"}), bar);
     EXPECT_EQ("Vantorel", t.table.windowTitle());
     EXPECT_EQ("Score...", t.Find<QLabel>("Score_Label").text());
-    EXPECT_TRUE(t.Find<QLineEdit>("Score_Value").isReadOnly());
-    const std::pair<const char*, QStringList> menus[] = {
-        {"Menus_Game", {"New Game", "", "View Statistics", "", "Exit"}},
-        {"Menus_Options",
-         {"Sound", "Quick Play", "View Stats after Game", "Limit maximum bet", "Deck Colour", "",
-          "Save Settings"}},
-        {"Menus_Help", {"Rules", "Winning Hands", "", "About Vantorel"}},
-    };
-    for (const auto& [name, captions] : menus) {
-        QStringList shown;
-        for (QAction* action : t.Find<QMenu>(name).actions()) shown << action->text();
-        EXPECT_EQ(captions, shown) << name;
+    // Before the first New Game: the start-up hand's texts, not the design's "H/C" or "Place Bet".
+    QStringList texts;
+    for (const char* name : {"HC_1", "HC_2", "HC_3", "HC_4", "HC_5", "Place_Bet"})
+        texts << t.Find<QPushButton>(name).text();
+    texts << t.Find<QLineEdit>("Score_Value").text() << t.Find<QLineEdit>("Bet_Value").text();
+    EXPECT_EQ((QStringList{"Hold", "Hold", "Hold", "Hold", "Hold", "New Game", "Game Over", " 5"}),
+              texts);
+    EXPECT_FALSE(t.Find<QLineEdit>("Score_Value").isEnabled() ||
+                 t.Find<QAction>("Menus_Game_ViewStats").isEnabled());
+    QStringList menus;  // each menu on the bar, with its items
+    for (QAction* menu : t.table.menuBar()->actions()) {
+        if (!menu->isVisible()) continue;
+        menus << menu->text() + ":";
+        for (QAction* item : menu->menu()->actions()) menus.last() += " " + item->text();
     }
+    EXPECT_EQ((QStringList{"Game: New Game  View Statistics  Exit",
+                           "Options: Sound Quick Play View Stats after Game Limit maximum bet "
+                           "Deck Colour  Save Settings",
+                           "Help: Rules Winning Hands  About Vantorel"}),
+              menus);
     EXPECT_FALSE(t.Find<QAction>("Menu_Help_Rules").isEnabled());
     // Where each control stands, in pixels: the design's twips over 15.
     const std::pair<const char*, QRect> places[] = {
@@ -48,36 +52,38 @@ TEST(TableTest, ShowsItsTitleAndItsMenusCaptionsInOrder) {
         EXPECT_EQ(rect, t.Find<QWidget>(name).geometry()) << name;
 }
 
-// Help > Winning Hands shows the pay table and Game > View Statistics the statistics, each modal.
-TEST(TableTest, MenusOpenTheirWindowModal) {
-    struct Row {
-        const char* item;
-        const char* title;
-        const char* jacksValue;
-    };
-    for (const Row& row : {Row{"Menus_Help_Hands", "Vantorel - Winning Hands", "1"},
-                           Row{"Menus_Game_ViewStats", "Vantorel - Game Statistics", "3"}}) {
-        VirtualTable t;
-        t.table.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&t.table));
-        t.Find<QPushButton>("Place_Bet").click();  // a game, so View Statistics is on
-        t.table.Data().HandStats[1] = 3;
-        QString title, jacks, ok;
-        const bool opened = testing::AnswerModal(
-            [&] { t.Find<QAction>(row.item).trigger(); },
-            [&](QDialog& window) {
-                title = window.windowTitle();
-                jacks = window.findChild<QLabel*>("WinVal_1")->text();
-                auto* button = window.findChild<QPushButton*>("Close_Winning_Hands");
-                ok = button->text() + (window.focusWidget() == button ? " has" : " lacks") +
-                     " the focus";
-                button->click();
-            });
-        ASSERT_TRUE(opened) << row.item << ": no modal window";
-        EXPECT_EQ(row.title, title);
-        EXPECT_EQ(row.jacksValue, jacks) << row.item;
-        EXPECT_EQ("O.K has the focus", ok);
-        EXPECT_EQ(FlagFalse, t.table.Data().ShowPayTable) << "O.K leaves the statistics next";
+// Each window command opens its own window, modal over the table, with its own icon: the question
+// balloon over the pay table and the About box, the information balloon over the statistics, and
+// none of its own (nor the table's) over the card-back dialog. Escape closes only the About box.
+TEST(TableTest, EachCommandOpensItsOwnWindowModalWithItsIcon) {
+    const QImage question = art::IconBankIcon(art::QuestionBalloon).pixmap(32).toImage();
+    const QImage information = art::IconBankIcon(art::InformationBalloon).pixmap(32).toImage();
+    const struct {
+        const char *item, *window;
+        QImage icon;
+        bool escapeCloses;
+    } rows[] = {{"Menus_Help_Hands", "Winning_Hands", question, false},
+                {"Menus_Game_ViewStats", "Winning_Hands", information, false},
+                {"Menus_Options_Deck", "Deck_Colour", QImage(), false},
+                {"Menus_Help_About", "About_Poker", question, true}};
+    VirtualTable t;
+    t.table.show();
+    t.Find<QPushButton>("Place_Bet").click();  // a game, so View Statistics is on
+    for (const auto& row : rows) {
+        QString opened;
+        QImage icon;
+        bool escapeClosed = false;
+        testing::AnswerModal([&] { t.Find<QAction>(row.item).trigger(); },
+                             [&](QDialog& window) {
+                                 opened = window.objectName();
+                                 icon = window.windowIcon().pixmap(32).toImage();
+                                 QTest::keyClick(&window, Qt::Key_Escape);
+                                 escapeClosed = !window.isVisible();
+                                 window.close();
+                             });
+        EXPECT_EQ(row.window, opened) << row.item << " opened no modal window of its own";
+        EXPECT_EQ(row.icon, icon) << row.item;
+        EXPECT_EQ(row.escapeCloses, escapeClosed) << row.item;
     }
 }
 
