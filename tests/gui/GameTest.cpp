@@ -75,8 +75,7 @@ TEST(GameTest, AWholeGameByKeysAndClicksWithWindowsOpenedOnTheWay) {
     EXPECT_EQ("Bet_Down", Press(Qt::Key_Tab));
     Press(Qt::Key_Space);  // "<"
     EXPECT_EQ("Bet_Up", Press(Qt::Key_Tab));
-    Press(Qt::Key_Space);  // ">", twice
-    Press(Qt::Key_Space);
+    for (int i = 0; i < 2; ++i) Press(Qt::Key_Space);  // ">", twice
     EXPECT_EQ(" 6", t.Text("Bet_Value"));
     EXPECT_EQ("Bet_Value", Press(Qt::Key_Tab));
     QTest::keyClicks(QApplication::focusWidget(), "10");  // over the text, which Tab selects

@@ -58,6 +58,7 @@ TEST(TableTest, ShowsItsTitleAndItsMenusCaptionsInOrder) {
 TEST(TableTest, EachCommandOpensItsOwnWindowModalWithItsIcon) {
     const QImage question = art::IconBankIcon(art::QuestionBalloon).pixmap(32).toImage();
     const QImage information = art::IconBankIcon(art::InformationBalloon).pixmap(32).toImage();
+    EXPECT_NE(question, information) << "the two balloons look alike";
     const struct {
         const char *item, *window;
         QImage icon;
