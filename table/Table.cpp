@@ -290,9 +290,9 @@ bool Table::eventFilter(QObject* watched, QEvent* event) {
                 focusTakenBySwitchingOff_ = false;
                 break;
             default:
-                // The table active again after a window or a question closed: the window manager
-                // hands the focus to the first control that takes it, which is not where the
-                // player will press next.
+                // The window's doing: made active again after a window, a question or a menu
+                // closed, the table gives the focus to its first control that takes it, which is
+                // not where the player will press next.
                 break;
         }
     }
