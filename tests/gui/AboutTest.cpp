@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTest>
@@ -40,31 +39,6 @@ struct Fixture {
                     }},
                    nullptr};
 };
-
-TEST(AboutTest, HelpMenuOpensTheBoxWithItsTextsInAFixedFrame) {
-    testing::VirtualTable f;
-    f.table.show();
-    const std::pair<const char*, std::string> texts[] = {
-        {"lblTitle", "Vantorel"},
-        {"lblVersion", "Version 1.12.1112 (29/03/04)"},
-        {"lblDescription", "An easy to play Video Draw Poker game for Windows 9x/NT"},
-        {"SiteLink", "Vantorel Home"},
-        {"lblDisclaimer",
-         "Copyright \u00A9 2026 the Vantorel developers. All rights reserved. "
-         "Free to share whole and unchanged; not for sale."}};
-    const auto answer = [&](QDialog& box) {
-        EXPECT_EQ("About Vantorel", box.windowTitle().toStdString());
-        EXPECT_TRUE(box.minimumSize() == box.maximumSize() &&
-                    !(box.windowFlags() & Qt::WindowMinMaxButtonsHint))
-            << "not a fixed frame without minimise and maximise boxes";
-        for (const auto& [label, text] : texts) {
-            EXPECT_EQ(text, box.findChild<QLabel*>(label)->text().toStdString());
-        }
-        EXPECT_EQ("#0000ff", LinkColour(box));
-        box.close();
-    };
-    EXPECT_TRUE(AnswerModal([&] { f.Find<QAction>("Menus_Help_About").trigger(); }, answer));
-}
 
 TEST(AboutTest, LinkTurnsRedOnItAndBlueOnlyOverTheBareWindow) {
     Fixture f;

@@ -11,13 +11,16 @@
 
 namespace vantorel::testing {
 
-// The real main window, its waits on a virtual clock and its cards from a script.
+// The real main window in the folder given, its waits on a virtual clock and its cards from a
+// script.
 struct VirtualTable {
+    explicit VirtualTable(const QString& folder = "/opt/vantorel")
+        : table{TableServices{clock, sound, random}, folder} {}
     EventLog log;
     VirtualClock clock{log};
     RecordingSound sound{log};
     ScriptedRandom random;
-    Table table{TableServices{clock, sound, random}, "/opt/vantorel"};
+    Table table;
 
     template <typename T>
     T& Find(const QString& name) {
