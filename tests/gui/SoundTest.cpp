@@ -1,3 +1,4 @@
+#include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -5,67 +6,126 @@
 #include <QFile>
 #include <QThread>
 #include <QtEndian>
-#include <array>
-#include <memory>
+#include <mutex>
+#include <tuple>
 
 #include "SdlSoundPlayer.h"
 
-// Played on SDL's dummy driver, which consumes audio at the real rate without a sound card.
+// Played on SDL's dummy driver, which consumes audio at the real rate without a sound card, and
+// heard as the mixer hands its output to the device.
 namespace vantorel {
 namespace {
 
-constexpr double AtOnceMs = 50.0;  // room for a loaded machine; nothing waits for a sound
-// The mixer works in passes of 512 frames (11.6 ms) and may report a sound's end up to a pass
-// before it is heard. A waited-for sound is waited for from several points of a pass, and a tenth
-// of a pass short is already a sound cut early; lateness is only scheduling, which load stretches.
-constexpr double MixerPassMs = 512.0 / 44100.0 * 1e3;
-constexpr double LongestExtraMs = 500.0;
-constexpr int Plays = 4;
+constexpr double PassMs = 512.0 / 44100.0 * 1e3;  // the mixer works in passes of 512 frames
 
-double MsTaken(SdlSoundPlayer& player, const QString& path, SoundMode mode) {
-    QElapsedTimer clock;
-    clock.start();
-    player.Play(path.toStdString(), mode);
-    return static_cast<double>(clock.nsecsElapsed()) / 1e6;
+QString WavePath(const char* name) {
+    return QCoreApplication::applicationDirPath() + "/" + name;
 }
 
-// The playing time of a canonical 44-byte-header wave file: its data size over its byte rate.
-double WaveMs(const QString& path) {
-    QFile file(path);
-    std::array<char, 44> header{};
-    if (!file.open(QIODevice::ReadOnly) || file.read(header.data(), 44) != 44 ||
-        QByteArray(header.data() + 36, 4) != "data")
-        return 0.0;
-    return qFromLittleEndian<quint32>(header.data() + 40) * 1e3 /
-           qFromLittleEndian<quint32>(header.data() + 28);
+// A wave file that the build wrote beside the program; its length and loudest sample, read as the
+// mono 16-bit 44.1 kHz file that its header must say it is.
+QByteArray WaveFile(const char* name) {
+    QFile file(WavePath(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray(44, '\0');
+}
+double LengthMs(const QByteArray& wave) {
+    return static_cast<double>(wave.size() - 44) / 88.2;
+}
+int Peak(const QByteArray& wave) {
+    int peak = 0;
+    for (qsizetype i = 44; i + 1 < wave.size(); i += 2)
+        peak = std::max(peak, std::abs(int{qFromLittleEndian<qint16>(wave.constData() + i)}));
+    return peak;
 }
 
-TEST(SoundTest, WaitLastsTheWholeSoundAndAsyncReturnsAtOnce) {
+// The build writes mono 16-bit PCM at 44.1 kHz, and headers that say so: a header that says stereo
+// plays the samples at double pitch in half the time. The alert sounds at each step of a win's
+// count-up, each followed by a 0.05 s pause, so a Royal Flush's 1000 steps take about two minutes;
+// a card flip is a snap and a landing, long over when the next card turns a second later.
+TEST(SoundTest, EachWaveFileSaysWhatItHoldsAndLastsAsLongAsItsPart) {
+    for (const auto& [name, shortestMs, longestMs] :
+         {std::tuple{"cflip.wav", 40, 100}, {"alert.wav", 50, 90}}) {
+        const QByteArray wave = WaveFile(name);
+        // "RIFF", "WAVE", "fmt " of 16 bytes: PCM, 1 channel, 44100 frames and 88200 bytes a
+        // second, 2 bytes a frame, 16 bits; "data". Then the sizes of the file and of the data.
+        EXPECT_EQ("5249464657415645666d7420100000000100010044ac0000885801000200100064617461",
+                  (wave.left(4) + wave.mid(8, 32)).toHex())
+            << name;
+        EXPECT_EQ(std::pair(wave.size() - 8, wave.size() - 44),
+                  std::pair(qsizetype{qFromLittleEndian<quint32>(wave.constData() + 4)},
+                            qsizetype{qFromLittleEndian<quint32>(wave.constData() + 40)}))
+            << name;
+        EXPECT_TRUE(LengthMs(wave) >= shortestMs && LengthMs(wave) <= longestMs)
+            << name << ": " << LengthMs(wave) << " ms";
+    }
+}
+
+// What the mixer has handed to the device, filled on its thread: the frames from the first one
+// heard to the last, and the loudest sample.
+struct {
+    std::mutex mutex;
+    qint64 frames = 0, first = -1, last = -1;
+    int peak = 0;
+} heard;
+
+void SDLCALL Listen(void*, Uint8* stream, int bytes) {
+    const auto* samples = reinterpret_cast<const Sint16*>(stream);  // 16-bit stereo
+    const std::lock_guard lock(heard.mutex);
+    for (int i = 0; i < bytes / 2; ++i) {
+        if (samples[i] == 0) continue;
+        heard.first = heard.first < 0 ? heard.frames + i / 2 : heard.first;
+        heard.last = heard.frames + i / 2;
+        heard.peak = std::max(heard.peak, std::abs(int{samples[i]}));
+    }
+    heard.frames += bytes / 4;
+}
+
+// Each sound is heard once, whole and as loud as its file: a card flip is playing as soon as the
+// call returns; a waited-for sound returns after its own length, neither double nor a part of it.
+TEST(SoundTest, EachSoundIsHeardOnceWholeAndAsLoudAsItsFile) {
     SdlSoundPlayer player;
     ASSERT_TRUE(player.HasDevice()) << "SDL's dummy audio driver did not open";
-    for (const char* file : {"/cflip.wav", "/alert.wav"}) {
-        const QString path = QCoreApplication::applicationDirPath() + file;
-        const double lengthMs = WaveMs(path);
-        ASSERT_GT(lengthMs, 0.0) << file << " is missing or not a PCM wave file";
-        for (int play = 0; play < Plays; ++play) {
-            QThread::usleep(static_cast<unsigned long>(play * MixerPassMs * 1e3 / Plays));
-            const double waited = MsTaken(player, path, SoundMode::Wait);
-            EXPECT_GE(waited, lengthMs - MixerPassMs / 10) << file << " lasts " << lengthMs;
-            EXPECT_LT(waited, lengthMs + LongestExtraMs) << file;
+    int frequency = 0, channels = 0;
+    Uint16 format = 0;
+    Mix_QuerySpec(&frequency, &format, &channels);
+    ASSERT_EQ(std::tuple(44100, AUDIO_S16SYS, 2), std::tuple(frequency, format, channels));
+    Mix_SetPostMix(Listen, nullptr);
+    for (const auto& [name, mode] :
+         {std::pair{"cflip.wav", SoundMode::Async}, {"alert.wav", SoundMode::Wait}}) {
+        const QByteArray wave = WaveFile(name);
+        double fastestMs = 1e9;
+        for (int play = 0; play < 3; ++play) {
+            QThread::msleep(4 * play);  // starts spread over a pass
+            std::unique_lock lock(heard.mutex);
+            heard.first = heard.last = -1;
+            heard.peak = 0;
+            lock.unlock();
+            QElapsedTimer clock;
+            const auto ms = [&clock] { return static_cast<double>(clock.nsecsElapsed()) / 1e6; };
+            clock.start();
+            player.Play(WavePath(name).toStdString(), mode);
+            if (mode == SoundMode::Async) {
+                EXPECT_GT(Mix_Playing(-1), 0) << name << " is not playing after the call";
+            } else {
+                EXPECT_GE(ms(), LengthMs(wave) - PassMs / 10) << name << " cut short";
+            }
+            while (Mix_Playing(-1) > 0 && clock.elapsed() < 2000) QThread::usleep(200);
+            fastestMs = std::min(fastestMs, ms());
+            QThread::msleep(35);  // until the last pass reaches the listener
+            lock.lock();
+            EXPECT_NEAR(LengthMs(wave),
+                        static_cast<double>(heard.last - heard.first + 1) * 1e3 / frequency, PassMs)
+                << name;
+            EXPECT_NEAR(Peak(wave), heard.peak, Peak(wave) / 10) << name;
         }
-        EXPECT_LT(MsTaken(player, path, SoundMode::Async), lengthMs / 2) << file;
+        // A loaded machine only makes a sound late, so the fastest of three tells one played twice.
+        EXPECT_LT(fastestMs, LengthMs(wave) * 1.5) << name << " lasts " << LengthMs(wave) << " ms";
     }
-    EXPECT_LT(MsTaken(player, "/no/such/file.wav", SoundMode::Wait), AtOnceMs) << "a missing file";
-}
-
-TEST(SoundTest, WithoutADeviceAWaitReturnsAtOnce) {
-    // An unknown driver name is the one sure way to have SDL find no device.
-    const QByteArray driver = qgetenv("SDL_AUDIODRIVER");
-    qputenv("SDL_AUDIODRIVER", "no-such-driver");
-    EXPECT_LT(MsTaken(*std::make_unique<SdlSoundPlayer>(),
-                      QCoreApplication::applicationDirPath() + "/alert.wav", SoundMode::Wait),
-              AtOnceMs);
-    qputenv("SDL_AUDIODRIVER", driver);
+    Mix_SetPostMix(nullptr, nullptr);
+    QElapsedTimer clock;
+    clock.start();
+    player.Play("/no/such/file.wav", SoundMode::Wait);
+    EXPECT_LT(clock.elapsed(), 50) << "a missing file is waited for";
 }
 
 }  // namespace
