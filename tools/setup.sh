@@ -10,7 +10,8 @@ jobs="$(nproc)"
 
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libsdl2-mixer-dev libasound2-dev
           libgtest-dev libgmock-dev libbenchmark-dev clang-format clang-14 libclang-rt-14-dev
-          g++-mingw-w64-x86-64-posix wine64 googletest xvfb openbox x11-utils)
+          g++-mingw-w64-x86-64-posix wine64 googletest xvfb openbox x11-utils xdotool
+          fonts-dejavu-core)
 
 install_missing() {
     local missing=()
@@ -47,7 +48,8 @@ start_desktop() {
     for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
     openbox --sm-disable >/dev/null 2>&1 &
     desktop_pids+=($!)
-    for _ in $(seq 100); do
+    # A window manager's first start on a new machine can take a while; the program's test needs it.
+    for _ in $(seq 300); do
         xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
         sleep 0.1
     done

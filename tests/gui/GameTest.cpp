@@ -43,11 +43,18 @@ struct GameTable : testing::VirtualTable {
         for (int i = 0; i < 10; ++i) random.QueueCard(2);
     }
     // The window opens, modal; the player closes it by keys, and the window manager makes the
-    // table active again.
+    // table active again. The New Game question is answered No.
     void OpenAndClose(const char* item) {
         EXPECT_TRUE(testing::AnswerModal(
             [&] { Find<QAction>(item).trigger(); },
             [](QDialog& w) {
+                if (auto* question = qobject_cast<QMessageBox*>(&w)) {  // New Game's, answered No
+                    EXPECT_EQ(
+                        "Vantorel|Starting a new game now will clear your current score.\r\n\r\n" +
+                            QString(28, ' ') + "Are you sure?",
+                        question->windowTitle() + "|" + question->text());
+                    EXPECT_EQ(question->button(QMessageBox::Yes), question->defaultButton());
+                }
                 qobject_cast<QMessageBox*>(&w) ? QTest::keyClick(&w, Qt::Key_Escape)
                                                : QTest::keyClick(w.focusWidget(), Qt::Key_Return);
                 EXPECT_FALSE(w.isVisible()) << w.objectName().toStdString() << " is still open";

@@ -10,7 +10,7 @@ extern "C" const char* __lsan_default_suppressions() {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", qgetenv("DISPLAY").isEmpty() ? "offscreen" : "xcb;offscreen");
     QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);  // closing a window must not end the loops
+    qunsetenv("QT_QPA_PLATFORM");  // the programs that the tests start choose as a desktop's do
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
