@@ -59,8 +59,9 @@ install_missing
 case "$mode" in
     play)
         build build-release vantorel -DCMAKE_BUILD_TYPE=Release -DVANTOREL_WERROR=OFF
-        # Without a display Qt stops with advice to reinstall, which would mislead: say what is wrong.
-        if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}${QT_QPA_PLATFORM:-}" ]; then
+        # Without a display Qt stops with advice to reinstall, which would mislead: say what is wrong,
+        # also where DISPLAY names a display that cannot be reached.
+        if [ -z "${WAYLAND_DISPLAY:-}${QT_QPA_PLATFORM:-}" ] && ! xdpyinfo >/dev/null 2>&1; then
             echo "Vantorel is built ($root/build-release/bin/vantorel), but this session has no display" \
                  "to open its window on. Start it from a desktop session." >&2
             exit 1

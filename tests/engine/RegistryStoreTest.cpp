@@ -24,6 +24,7 @@ TEST(RegistryStoreTest, NamesTheMostThoroughSystemInformationProgramInstalled) {
     const std::string a = root / "a", b = root / "b", c = root / "c", d = root / "d";
     for (const auto& [path, program] : {std::pair{a + ":" + b, b + "/hardinfo2"},
                                         {c + ":" + a + ":" + d, d + "/kinfocenter"},
+                                        {b + ":" + d, d + "/kinfocenter"},
                                         {":" + a, a + "/hardinfo"},
                                         {c, std::string()}})
         EXPECT_EQ(program, vantorel::registry::store::SystemInformationProgram(path)) << path;
