@@ -2,10 +2,6 @@
 
 #include <QApplication>
 
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libdbus-1.so\n";  // the X platform's bus connection lives to the end
-}
-
 // On the X display the test command starts, with openbox; without one, offscreen, to skip.
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", qgetenv("DISPLAY").isEmpty() ? "offscreen" : "xcb;offscreen");
