@@ -11,7 +11,7 @@ jobs="$(nproc)"
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgl-dev libsdl2-mixer-dev libasound2-dev
           libgtest-dev libgmock-dev libbenchmark-dev clang-format clang-14 libclang-rt-14-dev
           g++-mingw-w64-x86-64-posix wine64 googletest xvfb openbox x11-utils xdotool
-          fonts-dejavu-core)
+          fonts-dejavu-core optipng)
 
 install_missing() {
     local missing=()
