@@ -127,9 +127,13 @@ TEST(GameTest, AWholeGameByKeysAndClicksWithWindowsOpenedOnTheWay) {
     EXPECT_EQ("Vantorel - Game Statistics over Game Over", shown);
     EXPECT_EQ("New Game", t.Find<QPushButton>("Place_Bet").text());
     EXPECT_EQ((Five{40, 52, 51, 50, 49}), t.Pictures());
-    EXPECT_FALSE(t.Find<QLineEdit>("Bet_Value").isEnabled());
-    t.Find<QAction>("Menus_Game_Exit").trigger();
+    // Game > Exit while the next deal's first card is up ends the deal there, and the program.
+    t.Find<QPushButton>("Place_Bet").click();  // New Game
+    const int plays = t.sound.plays;
+    t.clock.At(t.clock.Now() + 1.5, [&] { t.Find<QAction>("Menus_Game_Exit").trigger(); });
+    t.Find<QPushButton>("Place_Bet").click();  // Deal
     EXPECT_FALSE(t.table.isVisible()) << "Game > Exit";
+    EXPECT_EQ(plays + 1, t.sound.plays) << "cards turned after the exit";
 }
 
 }  // namespace
