@@ -60,11 +60,8 @@ TEST(OptionsTest, TicksSavedAreTheTicksOfTheNextStartAndBytesAfterThe20thStay) {
 TEST(OptionsTest, TheProgramFolderIsTheExecutablesWhereverTheGameStarts) {
     const QString home = QDir::currentPath();
     QDir::setCurrent(QDir::tempPath());
-    testing::EventLog log;
-    testing::VirtualClock clock{log};
-    testing::RecordingSound sound{log};
-    testing::ScriptedRandom random;
-    Table started{TableServices{clock, sound, random}};  // as the program starts it
+    testing::VirtualTable fakes;
+    Table started{TableServices{fakes.clock, fakes.sound, fakes.random}};  // as the program starts
     QDir::setCurrent(home);
     for (const char* file : {"cflip.wav", "alert.wav"})
         EXPECT_TRUE(std::filesystem::is_regular_file(started.Data().InAppPath(file))) << file;

@@ -87,8 +87,8 @@ TEST(SoundTest, EachSoundIsHeardOnceWholeAndAsLoudAsItsFile) {
     ASSERT_TRUE(player.HasDevice()) << "SDL's dummy audio driver did not open";
     int frequency = 0, channels = 0;
     Uint16 format = 0;
-    Mix_QuerySpec(&frequency, &format, &channels);
-    ASSERT_EQ(std::tuple(44100, AUDIO_S16SYS, 2), std::tuple(frequency, format, channels));
+    ASSERT_TRUE(Mix_QuerySpec(&frequency, &format, &channels) && format == AUDIO_S16SYS &&
+                channels == 2);
     Mix_SetPostMix(Listen, nullptr);
     for (const auto& [name, mode] :
          {std::pair{"cflip.wav", SoundMode::Async}, {"alert.wav", SoundMode::Wait}}) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QRegularExpression>
@@ -60,10 +61,12 @@ bool Shows(const QImage& window, int place, int n) {
 
 // The window "Vantorel" maps centred on the screen with the start-up hand (Ace, King, Queen, Jack
 // and Ten of one suit); the pay table opens centred on it; Game > Exit ends the program with
-// status 0, and so does the close box at once in the middle of a deal.
+// status 0, and so does the close box at once in the middle of a deal, once the first card has
+// turned with its sound.
 TEST(ProgramTest, OpensCentredOnTheStartUpTableAndEndsWithStatusZero) {
     if (QGuiApplication::platformName() != "xcb") GTEST_SKIP() << "the program needs an X display";
     for (const std::string end : {"Game > Exit", "the close box during a deal"}) {
+        QFile::remove("sdlaudio.raw");  // where SDL's disk driver writes what the program plays
         QProcess game;
         game.start(QCoreApplication::applicationDirPath() + "/vantorel");
         const auto find = [pid = QString::number(game.processId())](const QString& title) {
@@ -102,6 +105,10 @@ TEST(ProgramTest, OpensCentredOnTheStartUpTableAndEndsWithStatusZero) {
             const QImage dealing = screen();
             EXPECT_TRUE(!Shows(dealing, 1, 53) && Shows(dealing, 5, 53))
                 << "the first card is not turned alone";
+            QFile played("sdlaudio.raw");
+            EXPECT_TRUE(played.open(QIODevice::ReadOnly) &&
+                        played.readAll().count('\0') < played.size())
+                << "the first card turned in silence";
             XClient("xdotool key alt+F4");  // openbox's close
         }
         EXPECT_TRUE(game.waitForFinished(2500)) << end;
