@@ -17,9 +17,9 @@ namespace {
 
 using testing::VirtualTable;
 
-// The table as it starts, and then as a new game changes it, is on screen as reviewed: what the
-// window last painted there, not a fresh painting, so a control that missed its repaint shows.
-TEST(TableTest, StartsWithItsTitleMenusAndTableAsReviewed) {
+// The menus, and the table as it starts and as a new game changes it, are as reviewed; the table as
+// the screen shows what it last painted, not a fresh painting, so a missed repaint shows.
+TEST(TableTest, StartsWithItsMenusAndTableAsReviewed) {
     VirtualTable t;
     EXPECT_EQ(" 5", t.Find<QLineEdit>("Bet_Value").text());
     for (QAction* menu : t.table.menuBar()->actions()) {  // each menu that the bar shows
